@@ -1,0 +1,94 @@
+#include "CatalogueConnection.h"
+
+#include "ActionError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+QString StoreText(const QSqlError& error) {
+    const QString own = error.databaseText();
+    return own.isEmpty() ? error.text() : own;
+}
+
+} // namespace
+
+CatalogueConnection::CatalogueConnection(QString connectionName) : m_name(std::move(connectionName)) {}
+
+CatalogueConnection::~CatalogueConnection() {
+    Close();
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::removeDatabase(m_name);
+}
+
+QString CatalogueConnection::ConnectionTextFor(const QString& databasePath) {
+    QUrl url = QUrl::fromLocalFile(databasePath);
+    url.setQuery(QStringLiteral("mode=rw"));
+    return url.toString(QUrl::FullyEncoded);
+}
+
+void CatalogueConnection::Close() {
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (db.isOpen())
+        db.close();
+    m_inTransaction = false;
+}
+
+void CatalogueConnection::SetConnectionText(const QString& text) {
+    m_text = text;
+}
+
+void CatalogueConnection::Open() {
+    Close();
+    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
+                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    if (!db.isValid())
+        throw ActionError(StoreText(db.lastError()));
+    db.setDatabaseName(m_text);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    ++m_generation;
+    if (!db.open())
+        throw ActionError(StoreText(db.lastError()));
+    // SQLite opens any file lazily; reading the schema proves it is a database.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")) || !probe.next()) {
+        const QString text = StoreText(probe.lastError());
+        probe.finish();
+        db.close();
+        throw ActionError(text);
+    }
+}
+
+bool CatalogueConnection::IsOpen() const {
+    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+QSqlDatabase CatalogueConnection::Database() const {
+    return QSqlDatabase::database(m_name, false);
+}
+
+void CatalogueConnection::BeginTransaction() {
+    QSqlDatabase db = Database();
+    if (!db.transaction())
+        throw ActionError(StoreText(db.lastError()));
+    m_inTransaction = true;
+}
+
+void CatalogueConnection::Commit() {
+    QSqlDatabase db = Database();
+    m_inTransaction = false;
+    if (!db.commit()) {
+        const QString text = StoreText(db.lastError());
+        db.rollback();
+        throw ActionError(text);
+    }
+}
+
+void CatalogueConnection::Rollback() {
+    m_inTransaction = false;
+    Database().rollback();
+}

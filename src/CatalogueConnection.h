@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The one connection to the catalogue file. It opens an existing SQLite file
+// only (never creates one) and proves on opening that the file really is a
+// readable database, so a damaged file fails at start-up rather than later.
+class CatalogueConnection {
+public:
+    explicit CatalogueConnection(QString connectionName);
+    ~CatalogueConnection();
+    CatalogueConnection(const CatalogueConnection&) = delete;
+    CatalogueConnection& operator=(const CatalogueConnection&) = delete;
+
+    // The connection text for a catalogue file: an SQLite URI that opens the
+    // file for reading and writing and refuses to create it.
+    static QString ConnectionTextFor(const QString& databasePath);
+
+    void Close();
+    void SetConnectionText(const QString& text);
+    // Raises ActionError with the store's own text when the file cannot be
+    // opened as a database.
+    void Open();
+    bool IsOpen() const;
+
+    // Raise ActionError with the store's text on failure.
+    void BeginTransaction();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return m_inTransaction; }
+
+    QSqlDatabase Database() const;
+    // Changes whenever the connection is opened anew; statements prepared on an
+    // older one must be thrown away.
+    int Generation() const { return m_generation; }
+
+    // How long a statement waits for another program's lock on the file
+    // before it fails.
+    static constexpr int kBusyTimeoutMs = 1500;
+
+private:
+    QString m_name;
+    QString m_text;
+    int m_generation = 0;
+    bool m_inTransaction = false;
+};

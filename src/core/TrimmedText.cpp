@@ -1,0 +1,17 @@
+#include "TrimmedText.h"
+
+namespace {
+bool IsTrimmed(QChar c) {
+    return c.unicode() <= 32;
+}
+} // namespace
+
+QString TrimmedText(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && IsTrimmed(text[first]))
+        ++first;
+    while (last > first && IsTrimmed(text[last - 1]))
+        --last;
+    return text.mid(first, last - first).toString();
+}

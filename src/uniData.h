@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CatalogueConnection.h"
+#include "CatalogueQuery.h"
+
+#include <QString>
+
+// Every statement the program sends to the catalogue. Keys and values are
+// bound to the named placeholders.
+namespace ReelSql {
+
+// All reels, in the store's own order.
+inline const QString kSelectAllReels = QStringLiteral("select * from t_ravlen");
+// One reel by key (:key).
+inline const QString kSelectReel = QStringLiteral("select * from t_ravlen where FItemID=:key");
+
+} // namespace ReelSql
+
+// The data container: the connection to the catalogue and the one statement
+// object every part of the program uses, both alive for the whole run.
+class TfrmData {
+public:
+    TfrmData();
+    ~TfrmData();
+    TfrmData(const TfrmData&) = delete;
+    TfrmData& operator=(const TfrmData&) = delete;
+
+    CatalogueConnection CONN;
+    CatalogueQuery Q1;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class CellGrid;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class ShadedPanel;
+class StatusPanels;
+class TfrmData;
+
+// The main window: the reel grid with the cable-diameter field above it, the
+// calculation and selection controls on the right, and the commands that keep
+// the catalogue.
+class TfrmRavlen : public QWidget {
+    Q_OBJECT
+
+public:
+    // `exeDir` is the folder the catalogue file coil.mdb is looked for in: the
+    // executable's own folder in the program.
+    TfrmRavlen(TfrmData& data, const QString& exeDir, QWidget* parent = nullptr);
+    ~TfrmRavlen() override;
+
+    // Runs once before the window is first shown: finds and opens the
+    // catalogue and lists its reels. False when the program must end (the
+    // user has been told why).
+    bool FormShow();
+
+    // Refills the grid from the catalogue: one row per reel in the store's
+    // order, or one empty row; calculated columns and highlights are cleared.
+    void LoadReelGrid();
+
+    const QString& ExeDir() const { return m_exeDir; }
+    const QString& DbPath() const { return m_dbPath; }
+
+    Qt::Alignment AdvGridGetAlignment(int col, int row) const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void ArrangeControls();
+    void SetTabOrder();
+    void UpdateRadioTabStops();
+    void SBClick();
+    // Runs one user action; an error stops that action and is reported.
+    static void RunAction(const std::function<void()>& action);
+
+    TfrmData& m_data;
+    QString m_exeDir;
+    QString m_dbPath;
+    QString m_connText;
+
+    ShadedPanel* AdvPanel1 = nullptr; // top bar
+    ShadedPanel* AdvPanel2 = nullptr; // its right end with the two buttons
+    QWidget* AdvPanel3 = nullptr;     // right-hand panel
+    CellGrid* AdvGrid = nullptr;
+    StatusPanels* SB = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* edWJ = nullptr;
+    QLabel* Label2 = nullptr;
+    QToolButton* btnnewpan = nullptr;
+    QToolButton* btndelpan = nullptr;
+    QPushButton* btnCALC = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* edCD = nullptr;
+    QLabel* Label5 = nullptr;
+    QRadioButton* rbbs = nullptr;
+    QRadioButton* rbqr = nullptr;
+    QPushButton* btnCDSELECT = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+};
