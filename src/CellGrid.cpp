@@ -381,6 +381,10 @@ void CellGrid::mouseMoveEvent(QMouseEvent* event) {
         MoveCurrent(col, row, true);
 }
 
+void CellGrid::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void CellGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         emit DoubleClicked();

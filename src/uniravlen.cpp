@@ -5,6 +5,7 @@
 #include "BgrColor.h"
 #include "CellGrid.h"
 #include "MainWindowLayout.h"
+#include "NoteLabel.h"
 #include "Notices.h"
 #include "ReelGridColumns.h"
 #include "RegionalSettings.h"
@@ -29,6 +30,9 @@
 #include <QUrl>
 
 namespace {
+
+// the line pitch of 8 pt Tahoma, for which the note's box was drawn
+constexpr int kNoteLinePitch = 13;
 
 const QString kCatalogueFileName = QStringLiteral("coil.mdb");
 
@@ -149,9 +153,7 @@ void TfrmRavlen::CreateControls() {
     btnCDSELECT = Named(new QPushButton(QStringLiteral("计算可使用的电缆盘"), AdvPanel3), "btnCDSELECT");
     Bevel2 = MakeBevel(AdvPanel3, "Bevel2");
     Label6 = MakeLabel(AdvPanel3, "Label6", QStringLiteral("电缆装盘弯曲半径要求:"), BgrColor(0x000080));
-    Label7 = MakeLabel(AdvPanel3, "Label7", kBendingRadiusNote);
-    Label7->setWordWrap(true);
-    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label7 = Named(new NoteLabel(kBendingRadiusNote, kNoteLinePitch, AdvPanel3), "Label7");
 
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
         label->setFocusPolicy(Qt::NoFocus);

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -48,8 +49,11 @@ QString RenderSpecial(long double value) {
 // The shortest text that reads back as the same double. When it has no more
 // than 15 significant digits it is already the 15-digit rounding: the double
 // lies within half a unit of its last bit of that text, far closer than the
-// half step between neighbouring 15-digit numbers.
+// half step between neighbouring 15-digit numbers. Denormals have too few
+// bits for this and take the exact route.
 bool ShortestDigits(double value, DecimalDigits& d) {
+    if (std::fabs(value) < std::numeric_limits<double>::min())
+        return false;
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
     const char* p = buffer;
