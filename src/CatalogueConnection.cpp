@@ -72,6 +72,8 @@ QSqlDatabase CatalogueConnection::Database() const {
 }
 
 void CatalogueConnection::BeginTransaction() {
+    if (m_trace)
+        m_trace(QStringLiteral("begin"));
     QSqlDatabase db = Database();
     if (!db.transaction())
         throw ActionError(StoreText(db.lastError()));
@@ -79,6 +81,8 @@ void CatalogueConnection::BeginTransaction() {
 }
 
 void CatalogueConnection::Commit() {
+    if (m_trace)
+        m_trace(QStringLiteral("commit"));
     QSqlDatabase db = Database();
     m_inTransaction = false;
     if (!db.commit()) {
@@ -89,6 +93,8 @@ void CatalogueConnection::Commit() {
 }
 
 void CatalogueConnection::Rollback() {
+    if (m_trace)
+        m_trace(QStringLiteral("rollback"));
     m_inTransaction = false;
     Database().rollback();
 }

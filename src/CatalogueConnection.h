@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 // The one connection to the catalogue file. It opens an existing SQLite file
 // only (never creates one) and proves on opening that the file really is a
 // readable database, so a damaged file fails at start-up rather than later.
@@ -35,6 +37,11 @@ public:
     // older one must be thrown away.
     int Generation() const { return m_generation; }
 
+    // Called with "begin", "commit" or "rollback" for every transaction step;
+    // for tests and diagnostics.
+    using Trace = std::function<void(const QString& step)>;
+    void SetTrace(Trace trace) { m_trace = std::move(trace); }
+
     // How long a statement waits for another program's lock on the file
     // before it fails.
     static constexpr int kBusyTimeoutMs = 1500;
@@ -44,4 +51,5 @@ private:
     QString m_text;
     int m_generation = 0;
     bool m_inTransaction = false;
+    Trace m_trace;
 };

@@ -14,6 +14,12 @@ inline const QString kSelectAllReels = QStringLiteral("select * from t_ravlen");
 // One reel by key (:key).
 inline const QString kSelectReel = QStringLiteral("select * from t_ravlen where FItemID=:key");
 
+// The figures of a calculation run for one reel (:value, :key).
+inline const QString kStoreLayers = QStringLiteral("update t_ravlen set FCS=:value where FItemID=:key");
+inline const QString kStoreTurns = QStringLiteral("update t_ravlen set FQS=:value where FItemID=:key");
+inline const QString kStoreLengthConservative = QStringLiteral("update t_ravlen set FQtyBS=:value where FItemID=:key");
+inline const QString kStoreLengthNested = QStringLiteral("update t_ravlen set FQtyQR=:value where FItemID=:key");
+
 } // namespace ReelSql
 
 // The data container: the connection to the catalogue and the one statement

@@ -172,6 +172,7 @@ void TfrmRavlen::CreateControls() {
     SB->setFocusPolicy(Qt::NoFocus);
     connect(SB, &StatusPanels::Clicked, this, &TfrmRavlen::SBClick);
 
+    connect(btnCALC, &QPushButton::clicked, this, &TfrmRavlen::btnCALCClick);
     connect(rbbs, &QRadioButton::toggled, this, &TfrmRavlen::UpdateRadioTabStops);
     connect(rbqr, &QRadioButton::toggled, this, &TfrmRavlen::UpdateRadioTabStops);
     UpdateRadioTabStops();
@@ -223,6 +224,11 @@ void TfrmRavlen::changeEvent(QEvent* event) {
 
 void TfrmRavlen::SBClick() {
     WebPage::Open(QUrl(AppIdentity::kMakerUrl));
+}
+
+void TfrmRavlen::RefuseInput(QLineEdit* field, const QString& notice) {
+    Notices::MessageNotice(notice);
+    field->setFocus();
 }
 
 void TfrmRavlen::RunAction(const std::function<void()>& action) {

@@ -42,6 +42,16 @@ public:
 
     Qt::Alignment AdvGridGetAlignment(int col, int row) const;
 
+    // The winding figures of one reel for the cable diameter in edWJ. Each
+    // reads the reel afresh, stores its figure and returns it as text.
+    QString CalcLayers(const QString& key);
+    QString CalcTurns(const QString& key);
+    QString CalcLengthConservative(const QString& key);
+    QString CalcLengthNested(const QString& key);
+
+    // Calculates every reel listed in the grid (the calculate button).
+    void btnCALCClick();
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +64,15 @@ private:
     void SBClick();
     // Runs one user action; an error stops that action and is reported.
     static void RunAction(const std::function<void()>& action);
+
+    struct ReelInputs;
+    ReelInputs ReadReelAndDiameter(const QString& key);
+    void StoreFigure(const QString& statement, const QString& figure, const QString& key);
+    // The calculation run behind the calculate button; false when the
+    // diameter was refused (the user has been told).
+    bool CalculateAllReels();
+    // Asks for a field's correction: a notice, then the focus on the field.
+    static void RefuseInput(QLineEdit* field, const QString& notice);
 
     TfrmData& m_data;
     QString m_exeDir;

@@ -1,0 +1,180 @@
+// The main window's winding calculation: layers, turns per layer and the
+// conservative and nested lengths of every listed reel.
+
+#include "uniravlen.h"
+
+#include "ActionError.h"
+#include "BgrColor.h"
+#include "CellGrid.h"
+#include "CheckedFloat.h"
+#include "CutDecimals.h"
+#include "DecimalNumber.h"
+#include "Notices.h"
+#include "ReelGridColumns.h"
+#include "RegionalSettings.h"
+#include "TrimmedText.h"
+#include "Winding.h"
+#include "uniData.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace {
+
+const QColor kFigureFill = BgrColor(0xEEEEEE);
+
+// A reel key as the store compares it.
+QVariant KeyValue(const QString& key) {
+    bool ok = false;
+    const qlonglong number = key.toLongLong(&ok);
+    return ok ? QVariant(number) : QVariant(key);
+}
+
+// A figure's text as the number stored for it; a figure beyond the double
+// range cannot be stored and overflows.
+QVariant FigureValue(const QString& figure) {
+    const long double value = ParseDecimalOrThrow(figure, RegionalSettings::DecimalSeparator());
+    constexpr long double kLimit = 9.2e18L;
+    if (value == std::trunc(value) && std::fabs(value) < kLimit)
+        return QVariant(static_cast<qlonglong>(value));
+    return QVariant(CheckedFloat::ToDouble(value));
+}
+
+} // namespace
+
+struct TfrmRavlen::ReelInputs {
+    double D = 0; // flange diameter
+    double B = 0; // barrel diameter
+    double W = 0; // barrel width
+    double m = 0; // winding margin
+    double k = 0; // width coefficient
+    double d = 0; // cable outer diameter
+};
+
+// Reads the reel's row (every field of a missing reel reads as 0) and the cable
+// diameter. The diameter is held as a double-precision number.
+TfrmRavlen::ReelInputs TfrmRavlen::ReadReelAndDiameter(const QString& key) {
+    CatalogueQuery& Q1 = m_data.Q1;
+    Q1.Close();
+    Q1.Clear();
+    Q1.Add(ReelSql::kSelectReel);
+    Q1.Bind(QStringLiteral(":key"), KeyValue(key));
+    Q1.Open();
+    ReelInputs in;
+    in.D = Q1.FieldAsFloat(QStringLiteral("FWJ"));
+    in.B = Q1.FieldAsFloat(QStringLiteral("FNJ"));
+    in.W = Q1.FieldAsFloat(QStringLiteral("FKD"));
+    in.m = Q1.FieldAsFloat(QStringLiteral("FYL"));
+    in.k = Q1.FieldAsFloat(QStringLiteral("FXS"));
+    in.d = CheckedFloat::ToDouble(ParseDecimalOrThrow(edWJ->text(), RegionalSettings::DecimalSeparator()));
+    Q1.Close();
+    return in;
+}
+
+void TfrmRavlen::StoreFigure(const QString& statement, const QString& figure, const QString& key) {
+    CatalogueQuery& Q1 = m_data.Q1;
+    Q1.Close();
+    Q1.Clear();
+    Q1.Add(statement);
+    Q1.Bind(QStringLiteral(":value"), FigureValue(figure));
+    Q1.Bind(QStringLiteral(":key"), KeyValue(key));
+    Q1.ExecSQL();
+    Q1.Close();
+}
+
+QString TfrmRavlen::CalcLayers(const QString& key) {
+    const ReelInputs in = ReadReelAndDiameter(key);
+    const QString layers =
+        CutDecimals(CheckedFloat::Finite(Winding::Layers(in.D, in.B, in.m, in.d)), RegionalSettings::DecimalSeparator());
+    StoreFigure(ReelSql::kStoreLayers, layers, key);
+    return layers;
+}
+
+QString TfrmRavlen::CalcTurns(const QString& key) {
+    const ReelInputs in = ReadReelAndDiameter(key);
+    const QString turns =
+        CutDecimals(CheckedFloat::Finite(Winding::Turns(in.W, in.k, in.d)), RegionalSettings::DecimalSeparator());
+    StoreFigure(ReelSql::kStoreTurns, turns, key);
+    return turns;
+}
+
+QString TfrmRavlen::CalcLengthConservative(const QString& key) {
+    const ReelInputs in = ReadReelAndDiameter(key);
+    const long double N = Winding::Layers(in.D, in.B, in.m, in.d);
+    const long double T = Winding::Turns(in.W, in.k, in.d);
+    const QString length = CutDecimals(CheckedFloat::Finite(Winding::LengthConservative(N, T, in.B, in.d)),
+                                       RegionalSettings::DecimalSeparator());
+    StoreFigure(ReelSql::kStoreLengthConservative, length, key);
+    return length;
+}
+
+// Builds on the cut layer count and conservative length, never on the
+// unrounded values.
+QString TfrmRavlen::CalcLengthNested(const QString& key) {
+    const QChar separator = RegionalSettings::DecimalSeparator();
+    const long double n = ParseDecimalOrThrow(CalcLayers(key), separator);
+    const long double Lc = ParseDecimalOrThrow(CalcLengthConservative(key), separator);
+    const QString length = CutDecimals(CheckedFloat::Finite(Winding::LengthNested(n, Lc)), separator);
+    StoreFigure(ReelSql::kStoreLengthNested, length, key);
+    return length;
+}
+
+void TfrmRavlen::btnCALCClick() {
+    RunAction([this] { CalculateAllReels(); });
+}
+
+bool TfrmRavlen::CalculateAllReels() {
+    using namespace ReelGridColumns;
+    const QString diameter = TrimmedText(edWJ->text());
+    if (diameter.isEmpty()) {
+        RefuseInput(edWJ, QStringLiteral("请录入电缆外径！"));
+        return false;
+    }
+    if (!IsDecimalNumber(diameter, RegionalSettings::DecimalSeparator())) {
+        RefuseInput(edWJ, QStringLiteral("电缆外径录入错误！"));
+        return false;
+    }
+
+    CellGrid& grid = *AdvGrid;
+    CatalogueConnection& connection = m_data.CONN;
+    grid.BeginUpdate();
+    try {
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            const QString key = TrimmedText(grid.Cell(Key, row));
+            if (key.isEmpty())
+                continue;
+            // One transaction for the whole run: the figures of every reel
+            // land together, and far faster than statement by statement.
+            if (!connection.InTransaction())
+                connection.BeginTransaction();
+            grid.SetCell(Layers, row, CalcLayers(key));
+            grid.SetCellColor(Layers, row, kFigureFill);
+            grid.SetCell(Turns, row, CalcTurns(key));
+            grid.SetCellColor(Turns, row, kFigureFill);
+            grid.SetCell(LengthConservative, row, CalcLengthConservative(key) + u'm');
+            grid.SetCellColor(LengthConservative, row, kFigureFill);
+            grid.SetCellBold(LengthConservative, row, true);
+            grid.SetCell(LengthNested, row, CalcLengthNested(key) + u'm');
+            grid.SetCellColor(LengthNested, row, kFigureFill);
+            grid.SetCellBold(LengthNested, row, true);
+        }
+        if (connection.InTransaction())
+            connection.Commit();
+    } catch (const ActionError& error) {
+        grid.EndUpdate();
+        m_data.Q1.Close();
+        if (!connection.InTransaction())
+            throw;
+        // The reels before the failing one keep the figures they now show.
+        try {
+            connection.Commit();
+        } catch (const ActionError&) {
+            Notices::ReportError(error.text());
+            throw;
+        }
+        throw;
+    }
+    grid.EndUpdate();
+    return true;
+}
