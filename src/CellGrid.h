@@ -72,6 +72,18 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // Holds updates for its lifetime, also when an error ends the run early.
+    class UpdateHold {
+    public:
+        explicit UpdateHold(CellGrid& grid) : m_grid(grid) { m_grid.BeginUpdate(); }
+        ~UpdateHold() { m_grid.EndUpdate(); }
+        UpdateHold(const UpdateHold&) = delete;
+        UpdateHold& operator=(const UpdateHold&) = delete;
+
+    private:
+        CellGrid& m_grid;
+    };
+
     static QColor DataLineColor();
     static QColor FixedLineColor();
     static QColor SelectionColor();

@@ -20,6 +20,12 @@ inline const QString kStoreTurns = QStringLiteral("update t_ravlen set FQS=:valu
 inline const QString kStoreLengthConservative = QStringLiteral("update t_ravlen set FQtyBS=:value where FItemID=:key");
 inline const QString kStoreLengthNested = QStringLiteral("update t_ravlen set FQtyQR=:value where FItemID=:key");
 
+// Every reel with its stored lengths, shortest first.
+inline const QString kSelectByLengthConservative =
+    QStringLiteral("select FItemID,FQtyBS,FQtyQR from t_ravlen order by FQtyBS ASC");
+inline const QString kSelectByLengthNested =
+    QStringLiteral("select FItemID,FQtyBS,FQtyQR from t_ravlen order by FQtyQR ASC");
+
 } // namespace ReelSql
 
 // The data container: the connection to the catalogue and the one statement

@@ -173,6 +173,7 @@ void TfrmRavlen::CreateControls() {
     connect(SB, &StatusPanels::Clicked, this, &TfrmRavlen::SBClick);
 
     connect(btnCALC, &QPushButton::clicked, this, &TfrmRavlen::btnCALCClick);
+    connect(btnCDSELECT, &QPushButton::clicked, this, &TfrmRavlen::btnCDSELECTClick);
     connect(rbbs, &QRadioButton::toggled, this, &TfrmRavlen::UpdateRadioTabStops);
     connect(rbqr, &QRadioButton::toggled, this, &TfrmRavlen::UpdateRadioTabStops);
     UpdateRadioTabStops();
@@ -267,11 +268,7 @@ void TfrmRavlen::LoadReelGrid() {
     CellGrid& grid = *AdvGrid;
     CatalogueQuery& Q1 = m_data.Q1;
 
-    struct UpdateHold {
-        CellGrid& grid;
-        explicit UpdateHold(CellGrid& g) : grid(g) { grid.BeginUpdate(); }
-        ~UpdateHold() { grid.EndUpdate(); }
-    } hold(grid);
+    CellGrid::UpdateHold hold(grid);
 
     grid.ClearRows(1, grid.RowCount() - 1);
     grid.SetRowCount(2);

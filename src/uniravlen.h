@@ -52,6 +52,15 @@ public:
     // Calculates every reel listed in the grid (the calculate button).
     void btnCALCClick();
 
+    // The key of the reel with the smallest stored length (conservative or
+    // nested, by the checked radio button) that is not less than x metres;
+    // 0 when no reel holds x.
+    qint64 SelectReelForLength(double x);
+
+    // Recalculates every reel and highlights the smallest that holds the
+    // cable length in edCD (the select button).
+    void btnCDSELECTClick();
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -73,6 +82,7 @@ private:
     bool CalculateAllReels();
     // Asks for a field's correction: a notice, then the focus on the field.
     static void RefuseInput(QLineEdit* field, const QString& notice);
+    void SelectReel();
 
     TfrmData& m_data;
     QString m_exeDir;

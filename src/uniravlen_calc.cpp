@@ -138,7 +138,7 @@ bool TfrmRavlen::CalculateAllReels() {
 
     CellGrid& grid = *AdvGrid;
     CatalogueConnection& connection = m_data.CONN;
-    grid.BeginUpdate();
+    CellGrid::UpdateHold hold(grid);
     try {
         for (int row = 1; row < grid.RowCount(); ++row) {
             const QString key = TrimmedText(grid.Cell(Key, row));
@@ -162,7 +162,6 @@ bool TfrmRavlen::CalculateAllReels() {
         if (connection.InTransaction())
             connection.Commit();
     } catch (const ActionError& error) {
-        grid.EndUpdate();
         m_data.Q1.Close();
         if (!connection.InTransaction())
             throw;
@@ -175,6 +174,5 @@ bool TfrmRavlen::CalculateAllReels() {
         }
         throw;
     }
-    grid.EndUpdate();
     return true;
 }
