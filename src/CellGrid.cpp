@@ -385,9 +385,16 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// The second press of a double-click arrives as the double-click itself; it
+// makes the cell under the mouse current like any press before the command.
 void CellGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit DoubleClicked();
+    if (event->button() != Qt::LeftButton)
+        return;
+    int col = 0;
+    int row = 0;
+    if (CellAt(event->position().toPoint(), col, row) && col >= kFixedCols && row >= kFixedRows)
+        MoveCurrent(col, row, false);
+    emit DoubleClicked();
 }
 
 void CellGrid::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,6 @@
 #include "Notices.h"
 
+#include "ActionError.h"
 #include "AppIdentity.h"
 #include "ErrorReportText.h"
 #include "MessageBoxPresenter.h"
@@ -29,6 +30,16 @@ bool AskYesNo(const QString& text) {
 
 void ReportError(const QString& text) {
     g_presenter->ErrorReport(QCoreApplication::applicationName(), ErrorReportText(text));
+}
+
+void RunAction(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ActionError& error) {
+        ReportError(error.text());
+    } catch (const std::bad_alloc&) {
+        ReportError(QStringLiteral("Out of memory"));
+    }
 }
 
 } // namespace Notices

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Every notice, question and error report of the program goes through one
 // presenter. The program shows message boxes; tests install a presenter that
 // records what would have been shown and answers questions for the user.
@@ -30,5 +32,9 @@ bool AskYesNo(const QString& text);
 // The general error report for an error the program does not check for,
 // captioned with the application title.
 void ReportError(const QString& text);
+
+// Runs one user action. An ActionError stops that action and goes to the
+// general error report; the program carries on.
+void RunAction(const std::function<void()>& action);
 
 } // namespace Notices

@@ -13,6 +13,12 @@ QString NewConnectionName() {
 
 } // namespace
 
+QVariant ReelSql::KeyValue(const QString& key) {
+    bool ok = false;
+    const qlonglong number = key.toLongLong(&ok);
+    return ok ? QVariant(number) : QVariant(key);
+}
+
 TfrmData::TfrmData() : CONN(NewConnectionName()), Q1(CONN) {}
 
 TfrmData::~TfrmData() {

@@ -15,6 +15,7 @@
 #include "WebPage.h"
 #include "WindowFont.h"
 #include "uniData.h"
+#include "uniravlen_edit.h"
 
 #include <QDir>
 #include <QEvent>
@@ -174,6 +175,9 @@ void TfrmRavlen::CreateControls() {
 
     connect(btnCALC, &QPushButton::clicked, this, &TfrmRavlen::btnCALCClick);
     connect(btnCDSELECT, &QPushButton::clicked, this, &TfrmRavlen::btnCDSELECTClick);
+    connect(btnnewpan, &QToolButton::clicked, this, &TfrmRavlen::btnnewpanClick);
+    connect(btndelpan, &QToolButton::clicked, this, &TfrmRavlen::btndelpanClick);
+    connect(AdvGrid, &CellGrid::DoubleClicked, this, &TfrmRavlen::AdvGridDblClick);
     connect(rbbs, &QRadioButton::toggled, this, &TfrmRavlen::UpdateRadioTabStops);
     connect(rbqr, &QRadioButton::toggled, this, &TfrmRavlen::UpdateRadioTabStops);
     UpdateRadioTabStops();
@@ -232,16 +236,6 @@ void TfrmRavlen::RefuseInput(QLineEdit* field, const QString& notice) {
     field->setFocus();
 }
 
-void TfrmRavlen::RunAction(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ActionError& error) {
-        Notices::ReportError(error.text());
-    } catch (const std::bad_alloc&) {
-        Notices::ReportError(QStringLiteral("Out of memory"));
-    }
-}
-
 bool TfrmRavlen::FormShow() {
     m_dbPath = m_exeDir + kCatalogueFileName;
     if (!QFileInfo::exists(m_dbPath)) {
@@ -259,7 +253,7 @@ bool TfrmRavlen::FormShow() {
     }
     AdvGrid->SetColWidth(ReelGridColumns::RowNumber, 30);
     AdvGrid->SetColWidth(ReelGridColumns::Key, 0);
-    RunAction([this] { LoadReelGrid(); });
+    Notices::RunAction([this] { LoadReelGrid(); });
     return true;
 }
 
@@ -295,6 +289,48 @@ void TfrmRavlen::LoadReelGrid() {
         Q1.Next();
     }
     Q1.Close();
+}
+
+QString TfrmRavlen::CurrentKey() const {
+    return TrimmedText(AdvGrid->Cell(ReelGridColumns::Key, AdvGrid->Row()));
+}
+
+void TfrmRavlen::EditReel(const QString& key, const QString& caption) {
+    Tfrmravlen_edit frmravlen_edit(m_data, this);
+    frmravlen_edit.ItemKey = key;
+    frmravlen_edit.setWindowTitle(caption);
+    frmravlen_edit.exec();
+    Notices::RunAction([this] { LoadReelGrid(); });
+}
+
+void TfrmRavlen::btnnewpanClick() {
+    EditReel(QStringLiteral("0"), QStringLiteral("线盘参数 - 新增"));
+}
+
+void TfrmRavlen::AdvGridDblClick() {
+    const QString key = CurrentKey();
+    if (key.isEmpty())
+        return;
+    EditReel(key, QStringLiteral("线盘参数 - 编辑"));
+}
+
+void TfrmRavlen::btndelpanClick() {
+    const QString key = CurrentKey();
+    if (key.isEmpty())
+        return;
+    const QString name = TrimmedText(AdvGrid->Cell(ReelGridColumns::Name, AdvGrid->Row()));
+    if (!Notices::AskYesNo(QStringLiteral("确实要删除线缆【") + name + QStringLiteral("】吗？")))
+        return;
+    Notices::RunAction([&] {
+        CatalogueQuery& Q1 = m_data.Q1;
+        Q1.Close();
+        Q1.Clear();
+        Q1.Add(ReelSql::kDeleteReel);
+        Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(key));
+        Q1.ExecSQL();
+        Q1.Close();
+        LoadReelGrid();
+    });
 }
 
 Qt::Alignment TfrmRavlen::AdvGridGetAlignment(int col, int row) const {

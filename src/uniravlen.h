@@ -3,8 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
-
 class CellGrid;
 class QFrame;
 class QLabel;
@@ -57,6 +55,13 @@ public:
     // 0 when no reel holds x.
     qint64 SelectReelForLength(double x);
 
+    // Keeping the catalogue: add a reel, edit the current row's reel (a
+    // double-click on the grid), delete it after asking. The grid is reloaded
+    // after each.
+    void btnnewpanClick();
+    void AdvGridDblClick();
+    void btndelpanClick();
+
     // Recalculates every reel and highlights the smallest that holds the
     // cable length in edCD (the select button).
     void btnCDSELECTClick();
@@ -71,8 +76,6 @@ private:
     void SetTabOrder();
     void UpdateRadioTabStops();
     void SBClick();
-    // Runs one user action; an error stops that action and is reported.
-    static void RunAction(const std::function<void()>& action);
 
     struct ReelInputs;
     ReelInputs ReadReelAndDiameter(const QString& key);
@@ -83,6 +86,9 @@ private:
     // Asks for a field's correction: a notice, then the focus on the field.
     static void RefuseInput(QLineEdit* field, const QString& notice);
     void SelectReel();
+    // Shows a fresh editor dialog for a reel ("0": a new one), then reloads.
+    void EditReel(const QString& key, const QString& caption);
+    QString CurrentKey() const;
 
     TfrmData& m_data;
     QString m_exeDir;

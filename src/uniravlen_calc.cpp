@@ -24,13 +24,6 @@ namespace {
 
 const QColor kFigureFill = BgrColor(0xEEEEEE);
 
-// A reel key as the store compares it.
-QVariant KeyValue(const QString& key) {
-    bool ok = false;
-    const qlonglong number = key.toLongLong(&ok);
-    return ok ? QVariant(number) : QVariant(key);
-}
-
 // A figure's text as the number stored for it; a figure beyond the double
 // range cannot be stored and overflows.
 QVariant FigureValue(const QString& figure) {
@@ -59,7 +52,7 @@ TfrmRavlen::ReelInputs TfrmRavlen::ReadReelAndDiameter(const QString& key) {
     Q1.Close();
     Q1.Clear();
     Q1.Add(ReelSql::kSelectReel);
-    Q1.Bind(QStringLiteral(":key"), KeyValue(key));
+    Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(key));
     Q1.Open();
     ReelInputs in;
     in.D = Q1.FieldAsFloat(QStringLiteral("FWJ"));
@@ -78,7 +71,7 @@ void TfrmRavlen::StoreFigure(const QString& statement, const QString& figure, co
     Q1.Clear();
     Q1.Add(statement);
     Q1.Bind(QStringLiteral(":value"), FigureValue(figure));
-    Q1.Bind(QStringLiteral(":key"), KeyValue(key));
+    Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(key));
     Q1.ExecSQL();
     Q1.Close();
 }
@@ -121,7 +114,7 @@ QString TfrmRavlen::CalcLengthNested(const QString& key) {
 }
 
 void TfrmRavlen::btnCALCClick() {
-    RunAction([this] { CalculateAllReels(); });
+    Notices::RunAction([this] { CalculateAllReels(); });
 }
 
 bool TfrmRavlen::CalculateAllReels() {

@@ -39,7 +39,7 @@ qint64 TfrmRavlen::SelectReelForLength(double x) {
 }
 
 void TfrmRavlen::btnCDSELECTClick() {
-    RunAction([this] { SelectReel(); });
+    Notices::RunAction([this] { SelectReel(); });
 }
 
 void TfrmRavlen::SelectReel() {

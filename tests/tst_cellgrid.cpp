@@ -205,8 +205,10 @@ void TestCellGrid::doubleClickAnywhere() {
     auto grid = MakeGrid();
     QSignalSpy doubleClicked(grid.get(), &CellGrid::DoubleClicked);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 2).center());
+    QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(3, 2));
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(300, 190)); // below the last row
     QCOMPARE(doubleClicked.count(), 2);
+    QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(3, 2));
 }
 
 void TestCellGrid::scrollingKeepsHeaderAndFollowsCurrentRow() {

@@ -18,6 +18,12 @@ bool MainWindowHarness::Start() {
     return window->FormShow();
 }
 
+void MainWindowHarness::show() {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("the main window did not show");
+}
+
 CellGrid& MainWindowHarness::Grid() const {
     return Child<CellGrid>(*window, "AdvGrid");
 }

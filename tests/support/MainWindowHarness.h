@@ -18,6 +18,8 @@ struct MainWindowHarness {
 
     // Runs the start-up; true when the window may be shown.
     bool Start();
+    // Shows the window and waits until it is on screen.
+    void show();
 
     CellGrid& Grid() const;
     QLineEdit& Field(const char* name) const;
