@@ -5,7 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${RAVLEN_BUILD_DIR:-$ROOT/build}"
 
 # What every build needs, as Debian 12 packages.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk)
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins fonts-noto-cjk)
 
 # Installs the Debian packages that are missing. As root it installs them;
 # otherwise it names them and stops.

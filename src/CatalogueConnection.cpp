@@ -2,6 +2,7 @@
 
 #include "ActionError.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -30,6 +31,9 @@ QString CatalogueConnection::ConnectionTextFor(const QString& databasePath) {
 }
 
 void CatalogueConnection::Close() {
+    if (m_onClose)
+        m_onClose();
+    m_handle = nullptr;
     if (!QSqlDatabase::contains(m_name))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -61,6 +65,12 @@ void CatalogueConnection::Open() {
         db.close();
         throw ActionError(text);
     }
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3* const*>(handle.constData())) {
+        db.close();
+        throw ActionError(QStringLiteral("The catalogue driver gives no SQLite handle"));
+    }
+    m_handle = *static_cast<sqlite3* const*>(handle.constData());
 }
 
 bool CatalogueConnection::IsOpen() const {

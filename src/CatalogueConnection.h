@@ -5,6 +5,8 @@
 
 #include <functional>
 
+struct sqlite3;
+
 // The one connection to the catalogue file. It opens an existing SQLite file
 // only (never creates one) and proves on opening that the file really is a
 // readable database, so a damaged file fails at start-up rather than later.
@@ -33,6 +35,11 @@ public:
     bool InTransaction() const { return m_inTransaction; }
 
     QSqlDatabase Database() const;
+    // The open connection's own SQLite handle; null when closed.
+    sqlite3* Handle() const { return m_handle; }
+    // Called before the connection closes, while statements prepared on its
+    // handle can still be finalized.
+    void OnClose(std::function<void()> callback) { m_onClose = std::move(callback); }
     // Changes whenever the connection is opened anew; statements prepared on an
     // older one must be thrown away.
     int Generation() const { return m_generation; }
@@ -52,4 +59,6 @@ private:
     int m_generation = 0;
     bool m_inTransaction = false;
     Trace m_trace;
+    sqlite3* m_handle = nullptr;
+    std::function<void()> m_onClose;
 };

@@ -7,38 +7,59 @@
 #include "GeneralFormat.h"
 #include "RegionalSettings.h"
 
-#include <QSqlError>
+#include <sqlite3.h>
 
-namespace {
+#include <cmath>
+#include <strings.h>
 
-QString StoreText(const QSqlError& error) {
-    const QString own = error.databaseText();
-    return own.isEmpty() ? error.text() : own;
+struct CatalogueQuery::Prepared {
+    sqlite3_stmt* statement = nullptr;
+    // column names, and the names asked for so far (usually string literals,
+    // so a pointer comparison finds them again)
+    std::vector<const char*> columns;
+    mutable std::vector<std::pair<const char*, int>> asked;
+    // parameter names bound so far and their places
+    std::vector<std::pair<const char*, int>> parameters;
+
+    int Parameter(const char* name) {
+        for (const auto& [known, index] : parameters) {
+            if (known == name)
+                return index;
+        }
+        const int index = sqlite3_bind_parameter_index(statement, name);
+        if (index != 0)
+            parameters.emplace_back(name, index);
+        return index;
+    }
+
+    ~Prepared() { sqlite3_finalize(statement); }
+};
+
+CatalogueQuery::CatalogueQuery(CatalogueConnection& connection) : m_connection(connection) {
+    m_connection.OnClose([this] { Reset(); });
 }
 
-} // namespace
-
-CatalogueQuery::CatalogueQuery(CatalogueConnection& connection) : m_connection(connection) {}
-
 CatalogueQuery::~CatalogueQuery() {
+    m_connection.OnClose(nullptr);
     Reset();
 }
 
 void CatalogueQuery::Reset() {
     Close();
+    m_recent.clear();
     m_prepared.clear();
 }
 
 void CatalogueQuery::Close() {
     if (m_active)
-        m_active->query.finish();
+        sqlite3_reset(m_active->statement);
     m_active = nullptr;
     m_eof = true;
 }
 
 void CatalogueQuery::Clear() {
     m_text.clear();
-    m_values.clear();
+    m_bindings.clear();
 }
 
 void CatalogueQuery::Add(const QString& line) {
@@ -47,124 +68,209 @@ void CatalogueQuery::Add(const QString& line) {
     m_text += line;
 }
 
-void CatalogueQuery::Bind(const QString& placeholder, const QVariant& value) {
-    m_values.emplace_back(placeholder, value);
+void CatalogueQuery::Bind(const char* placeholder, const QVariant& value) {
+    m_bindings.push_back({placeholder, value});
+}
+
+void CatalogueQuery::Fail() {
+    sqlite3* db = m_connection.Handle();
+    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("The catalogue is not open");
+    Close();
+    throw ActionError(text);
 }
 
 CatalogueQuery::Prepared& CatalogueQuery::Statement() {
-    if (m_generation != m_connection.Generation()) {
-        Reset();
-        m_generation = m_connection.Generation();
+    for (const auto& [text, prepared] : m_recent) {
+        if (text.constData() == m_text.constData() && text.size() == m_text.size())
+            return *prepared;
     }
     auto found = m_prepared.find(m_text);
-    if (found != m_prepared.end())
+    if (found != m_prepared.end()) {
+        m_recent.emplace_back(m_text, found->second.get());
         return *found->second;
-
+    }
+    sqlite3* db = m_connection.Handle();
+    if (!db)
+        Fail();
     auto prepared = std::make_unique<Prepared>();
-    prepared->query = QSqlQuery(m_connection.Database());
-    prepared->query.setForwardOnly(true);
-    if (!prepared->query.prepare(m_text))
-        throw ActionError(StoreText(prepared->query.lastError()));
-    return *m_prepared.emplace(m_text, std::move(prepared)).first->second;
+    const QByteArray sql = m_text.toUtf8();
+    if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &prepared->statement, nullptr) !=
+        SQLITE_OK)
+        Fail();
+    if (!prepared->statement) // only blanks or comments
+        throw ActionError(QStringLiteral("The statement is empty"));
+    for (int i = 0; i < sqlite3_column_count(prepared->statement); ++i)
+        prepared->columns.push_back(sqlite3_column_name(prepared->statement, i));
+    Prepared& made = *m_prepared.emplace(m_text, std::move(prepared)).first->second;
+    m_recent.emplace_back(m_text, &made);
+    return made;
 }
 
 void CatalogueQuery::Run() {
     Close();
     if (m_trace)
         m_trace(m_text);
-    Prepared& statement = Statement();
-    for (const auto& [placeholder, value] : m_values)
-        statement.query.bindValue(placeholder, value);
-    m_active = &statement;
-    if (!statement.query.exec()) {
-        const QString text = StoreText(statement.query.lastError());
-        Close();
-        throw ActionError(text);
+    Prepared& prepared = Statement();
+    sqlite3_stmt* statement = prepared.statement;
+    if (static_cast<int>(m_bindings.size()) < sqlite3_bind_parameter_count(statement))
+        sqlite3_clear_bindings(statement); // no value of an earlier run may linger
+    for (const Binding& binding : m_bindings) {
+        const int index = prepared.Parameter(binding.placeholder);
+        if (index == 0)
+            throw ActionError(QStringLiteral("%1: no such parameter").arg(QLatin1String(binding.placeholder)));
+        const QVariant& value = binding.value;
+        int result = SQLITE_OK;
+        if (value.isNull()) {
+            result = sqlite3_bind_null(statement, index);
+        } else {
+            switch (value.typeId()) {
+            case QMetaType::Double:
+            case QMetaType::Float:
+                result = sqlite3_bind_double(statement, index, value.toDouble());
+                break;
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::Bool:
+                result = sqlite3_bind_int64(statement, index, value.toLongLong());
+                break;
+            default: {
+                const QString text = value.toString();
+                result = sqlite3_bind_text16(statement, index, text.utf16(), static_cast<int>(text.size() * 2),
+                                             SQLITE_TRANSIENT);
+            }
+            }
+        }
+        if (result != SQLITE_OK)
+            Fail();
     }
+    m_active = &prepared;
 }
 
 void CatalogueQuery::Open() {
     Run();
-    QSqlQuery& query = m_active->query;
-    if (m_active->fieldIndex.empty() || m_active->record.count() != query.record().count()) {
-        m_active->record = query.record();
-        m_active->fieldIndex.clear();
-        for (int i = 0; i < m_active->record.count(); ++i)
-            m_active->fieldIndex.emplace_back(m_active->record.fieldName(i), i);
-    }
+    m_eof = false;
     Next();
 }
 
 int CatalogueQuery::ExecSQL() {
     Run();
-    const int changed = m_active->query.numRowsAffected();
+    int result = sqlite3_step(m_active->statement);
+    while (result == SQLITE_ROW)
+        result = sqlite3_step(m_active->statement);
+    if (result != SQLITE_DONE)
+        Fail();
+    const int changed = sqlite3_changes(m_connection.Handle());
     Close();
     return changed;
 }
 
 void CatalogueQuery::Next() {
-    if (!m_active) {
+    if (!m_active || m_eof) {
         m_eof = true;
         return;
     }
-    m_eof = !m_active->query.next();
-    if (m_eof && m_active->query.lastError().isValid()) {
-        const QString text = StoreText(m_active->query.lastError());
-        Close();
-        throw ActionError(text);
-    }
+    const int result = sqlite3_step(m_active->statement);
+    if (result == SQLITE_ROW)
+        return;
+    m_eof = true;
+    if (result != SQLITE_DONE)
+        Fail();
 }
 
-QVariant CatalogueQuery::Field(const QString& name) const {
-    if (!m_active)
-        throw ActionError(QStringLiteral("%1: Field not found").arg(name));
-    for (const auto& [fieldName, index] : m_active->fieldIndex) {
-        if (fieldName.compare(name, Qt::CaseInsensitive) == 0)
-            return m_eof ? QVariant() : m_active->query.value(index);
+int CatalogueQuery::Column(const char* name) const {
+    if (m_active) {
+        for (const auto& [asked, index] : m_active->asked) {
+            if (asked == name)
+                return index;
+        }
+        for (int i = 0; i < static_cast<int>(m_active->columns.size()); ++i) {
+            if (strcasecmp(m_active->columns[static_cast<size_t>(i)], name) == 0) {
+                m_active->asked.emplace_back(name, i);
+                return i;
+            }
+        }
     }
-    throw ActionError(QStringLiteral("%1: Field not found").arg(name));
+    throw ActionError(QStringLiteral("%1: Field not found").arg(QLatin1String(name)));
 }
 
-QString CatalogueQuery::FieldAsText(const QString& name) const {
-    const QVariant value = Field(name);
-    if (value.isNull())
-        return {};
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return FormatGeneral(value.toDouble(), RegionalSettings::DecimalSeparator());
-    case QMetaType::QByteArray:
-        return QString::fromUtf8(value.toByteArray());
+CatalogueQuery::FieldKind CatalogueQuery::Kind(const char* name) const {
+    return KindAt(Column(name));
+}
+
+CatalogueQuery::FieldKind CatalogueQuery::KindAt(int column) const {
+    if (m_eof)
+        return FieldKind::Null;
+    switch (sqlite3_value_type(sqlite3_column_value(m_active->statement, column))) {
+    case SQLITE_INTEGER:
+        return FieldKind::Integer;
+    case SQLITE_FLOAT:
+        return FieldKind::Float;
+    case SQLITE_NULL:
+        return FieldKind::Null;
     default:
-        return value.toString();
+        return FieldKind::Text;
     }
 }
 
-double CatalogueQuery::FieldAsFloat(const QString& name) const {
-    const QVariant value = Field(name);
-    if (value.isNull())
+namespace {
+QString ColumnText(sqlite3_stmt* statement, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
+}
+} // namespace
+
+QString CatalogueQuery::FieldAsText(const char* name) const {
+    const int column = Column(name);
+    switch (KindAt(column)) {
+    case FieldKind::Null:
+        return {};
+    case FieldKind::Integer:
+        return QString::number(sqlite3_column_int64(m_active->statement, column));
+    case FieldKind::Float:
+        return FormatGeneral(sqlite3_column_double(m_active->statement, column), RegionalSettings::DecimalSeparator());
+    case FieldKind::Text:
+        return ColumnText(m_active->statement, column);
+    }
+    return {};
+}
+
+double CatalogueQuery::FieldAsFloat(const char* name) const {
+    const int column = Column(name);
+    if (m_eof)
         return 0;
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return value.toDouble();
+    sqlite3_value* value = sqlite3_column_value(m_active->statement, column);
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL:
+        return 0;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        return sqlite3_value_double(value);
     default:
         // a number kept as text by some other program
-        return CheckedFloat::ToDouble(ParseDecimalOrThrow(value.toString(), RegionalSettings::DecimalSeparator()));
+        return CheckedFloat::ToDouble(
+            ParseDecimalOrThrow(ColumnText(m_active->statement, column), RegionalSettings::DecimalSeparator()));
     }
+    return 0;
 }
 
-qint64 CatalogueQuery::FieldAsInteger(const QString& name) const {
-    const QVariant value = Field(name);
-    if (value.isNull())
+qint64 CatalogueQuery::FieldAsInteger(const char* name) const {
+    const int column = Column(name);
+    switch (KindAt(column)) {
+    case FieldKind::Null:
         return 0;
-    bool ok = false;
-    const qint64 integer = value.toLongLong(&ok);
-    if (!ok)
-        throw ActionError(QStringLiteral("'%1' is not a valid integer value").arg(value.toString()));
-    return integer;
+    case FieldKind::Integer:
+        return sqlite3_column_int64(m_active->statement, column);
+    case FieldKind::Float:
+        return std::llround(sqlite3_column_double(m_active->statement, column));
+    case FieldKind::Text: {
+        const QString text = ColumnText(m_active->statement, column);
+        bool ok = false;
+        const qint64 value = text.trimmed().toLongLong(&ok);
+        if (!ok)
+            throw ActionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        return value;
+    }
+    }
+    return 0;
 }

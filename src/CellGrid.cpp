@@ -110,16 +110,79 @@ const CellGrid::CellData* CellGrid::Find(int col, int row) const {
     return &m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_colCount) + static_cast<size_t>(col)];
 }
 
-QString CellGrid::Cell(int col, int row) const {
-    const CellData* cell = Find(col, row);
-    return cell ? cell->text : QString();
+QString CellGrid::ShownText(const CellData& cell) const {
+    if (cell.content != Content::Text && !cell.written) {
+        if (cell.content == Content::Integer)
+            cell.text = QString::number(cell.integer);
+        else
+            cell.text = m_formatter ? m_formatter(cell.number) : QString::number(cell.number, 'g', 15);
+        cell.written = true;
+    }
+    return cell.suffix == 0 ? cell.text : cell.text + m_suffixes[cell.suffix];
 }
 
-void CellGrid::SetCell(int col, int row, const QString& text) {
+// Units are few ("mm", "m"); each gets a number once.
+quint8 CellGrid::SuffixIndex(const QString& suffix) {
+    if (suffix.isEmpty())
+        return 0;
+    for (size_t i = 1; i < m_suffixes.size(); ++i) {
+        if (m_suffixes[i].constData() == suffix.constData() || m_suffixes[i] == suffix)
+            return static_cast<quint8>(i);
+    }
+    if (m_suffixes.size() > 255)
+        qFatal("CellGrid: too many different suffixes");
+    m_suffixes.push_back(suffix);
+    return static_cast<quint8>(m_suffixes.size() - 1);
+}
+
+void CellGrid::RefreshNumbers() {
+    for (const CellData& cell : m_cells)
+        cell.written = false;
+    viewport()->update();
+}
+
+QString CellGrid::Cell(int col, int row) const {
+    const CellData* cell = Find(col, row);
+    return cell ? ShownText(*cell) : QString();
+}
+
+void CellGrid::SetCell(int col, int row, const QString& text, const QString& suffix) {
     if (!Find(col, row))
         return;
-    At(col, row).text = text;
+    CellData& cell = At(col, row);
+    cell.text = text;
+    cell.suffix = SuffixIndex(suffix);
+    cell.content = Content::Text;
     Changed(col, row);
+}
+
+void CellGrid::SetNumberCell(int col, int row, double value, const QString& suffix) {
+    if (!Find(col, row))
+        return;
+    CellData& cell = At(col, row);
+    cell.text.clear();
+    cell.suffix = SuffixIndex(suffix);
+    cell.number = value;
+    cell.content = Content::Number;
+    cell.written = false;
+    Changed(col, row);
+}
+
+void CellGrid::SetIntegerCell(int col, int row, qint64 value, const QString& suffix) {
+    if (!Find(col, row))
+        return;
+    CellData& cell = At(col, row);
+    cell.text.clear();
+    cell.suffix = SuffixIndex(suffix);
+    cell.integer = value;
+    cell.content = Content::Integer;
+    cell.written = false;
+    Changed(col, row);
+}
+
+void CellGrid::SetNumberFormatter(NumberFormatter formatter) {
+    m_formatter = std::move(formatter);
+    viewport()->update();
 }
 
 QColor CellGrid::CellColor(int col, int row) const {
@@ -470,14 +533,15 @@ void CellGrid::PaintCell(QPainter& painter, int col, int row, const QRect& rect)
         else
             painter.fillRect(rect, QColor(fill));
     }
-    if (cell.text.isEmpty())
+    const QString text = ShownText(cell);
+    if (text.isEmpty())
         return;
     QFont font = painter.font();
     font.setBold(fixed || cell.bold);
     painter.setFont(font);
     painter.setPen(textColor);
     const Qt::Alignment horizontal = m_alignment ? m_alignment(col, row) & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
-    painter.drawText(rect.adjusted(2, 0, -2, 0), int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), cell.text);
+    painter.drawText(rect.adjusted(2, 0, -2, 0), int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text);
 }
 
 void CellGrid::paintEvent(QPaintEvent* event) {

@@ -39,8 +39,18 @@ public:
     void SetRowHeight(int height);
     int RowHeight() const { return m_rowHeight; }
 
+    // A cell's text is its own text or number followed by its suffix (a
+    // unit such as "mm").
     QString Cell(int col, int row) const;
-    void SetCell(int col, int row, const QString& text);
+    void SetCell(int col, int row, const QString& text, const QString& suffix = QString());
+    // Numbers are turned into text only when a cell is shown or read, so
+    // that filling thousands of rows costs no formatting.
+    void SetNumberCell(int col, int row, double value, const QString& suffix = QString());
+    void SetIntegerCell(int col, int row, qint64 value, const QString& suffix = QString());
+    using NumberFormatter = std::function<QString(double value)>;
+    void SetNumberFormatter(NumberFormatter formatter);
+    // Numbers are written anew, e.g. after the decimal separator changed.
+    void RefreshNumbers();
 
     // An invalid colour means the cell has none of its own.
     QColor CellColor(int col, int row) const;
@@ -103,16 +113,28 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    enum class Content : quint8 { Text, Number, Integer };
+    // Kept small: a reel grid holds twelve of these per reel.
     struct CellData {
-        QString text;
+        // for a number or integer, the text it was last shown as
+        mutable QString text;
+        union {
+            double number = 0;
+            qint64 integer;
+        };
         QRgb color = 0;
         QRgb colorTo = 0;
-        bool hasColor = false;
-        bool hasColorTo = false;
-        bool bold = false;
+        Content content = Content::Text;
+        quint8 suffix = 0; // index into m_suffixes; 0 is none
+        mutable bool written = false;
+        bool hasColor : 1 = false;
+        bool hasColorTo : 1 = false;
+        bool bold : 1 = false;
     };
 
     CellData& At(int col, int row);
+    QString ShownText(const CellData& cell) const;
+    quint8 SuffixIndex(const QString& suffix);
     const CellData* Find(int col, int row) const;
     void Changed(int col, int row);
     void UpdateScrollRanges();
@@ -140,4 +162,6 @@ private:
     int m_updateDepth = 0;
     bool m_rangesDirty = false;
     AlignmentCallback m_alignment;
+    NumberFormatter m_formatter;
+    std::vector<QString> m_suffixes{QString()};
 };

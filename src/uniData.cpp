@@ -1,5 +1,7 @@
 #include "uniData.h"
 
+#include "PlainInteger.h"
+
 #include <QAtomicInt>
 
 namespace {
@@ -14,9 +16,10 @@ QString NewConnectionName() {
 } // namespace
 
 QVariant ReelSql::KeyValue(const QString& key) {
-    bool ok = false;
-    const qlonglong number = key.toLongLong(&ok);
-    return ok ? QVariant(number) : QVariant(key);
+    // keys are plain decimal integers; anything else goes to the store as text
+    if (const auto number = PlainInteger(key))
+        return QVariant(static_cast<qlonglong>(*number));
+    return QVariant(key);
 }
 
 TfrmData::TfrmData() : CONN(NewConnectionName()), Q1(CONN) {}

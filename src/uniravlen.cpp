@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "BgrColor.h"
 #include "CellGrid.h"
+#include "GeneralFormat.h"
 #include "MainWindowLayout.h"
 #include "NoteLabel.h"
 #include "Notices.h"
@@ -36,6 +37,7 @@ namespace {
 constexpr int kNoteLinePitch = 13;
 
 const QString kCatalogueFileName = QStringLiteral("coil.mdb");
+const QString kMillimetres = QStringLiteral("mm");
 
 const QString kBendingRadiusNote = QStringLiteral("单芯电缆：\n"
                                                   "        铠装型: 线盘内胆直径大于20倍的电缆直径\n"
@@ -168,6 +170,7 @@ void TfrmRavlen::CreateControls() {
     }
     AdvGrid->SetCurrentCell(Key, 1);
     AdvGrid->SetAlignmentCallback([this](int col, int row) { return AdvGridGetAlignment(col, row); });
+    AdvGrid->SetNumberFormatter([](double value) { return FormatGeneral(value, RegionalSettings::DecimalSeparator()); });
 
     SB->SetPanels({{250, AppIdentity::kSlogan, true}, {450, AppIdentity::kGreeting, true}, {100, AppIdentity::kContact, false}});
     SB->setFocusPolicy(Qt::NoFocus);
@@ -222,8 +225,10 @@ void TfrmRavlen::UpdateRadioTabStops() {
 }
 
 void TfrmRavlen::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::LocaleChange) {
         RegionalSettings::ReadFromSystem();
+        AdvGrid->RefreshNumbers();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -264,8 +269,9 @@ void TfrmRavlen::LoadReelGrid() {
 
     CellGrid::UpdateHold hold(grid);
 
-    grid.ClearRows(1, grid.RowCount() - 1);
+    // rows past the first go anyway; clearing them before would be wasted
     grid.SetRowCount(2);
+    grid.ClearRows(1, 1);
     grid.SetRow(1);
 
     Q1.Close();
@@ -273,22 +279,37 @@ void TfrmRavlen::LoadReelGrid() {
     Q1.Add(ReelSql::kSelectAllReels);
     Q1.Open();
     int n = 0;
-    const QString mm = QStringLiteral("mm");
     while (!Q1.Eof()) {
         ++n;
         if (n > 1)
             grid.AddRow();
-        grid.SetCell(RowNumber, n, QString::number(n));
-        grid.SetCell(Key, n, Q1.FieldAsText(QStringLiteral("FItemID")));
-        grid.SetCell(Name, n, Q1.FieldAsText(QStringLiteral("FName")));
-        grid.SetCell(FlangeDiameter, n, Q1.FieldAsText(QStringLiteral("FWJ")) + mm);
-        grid.SetCell(BarrelDiameter, n, Q1.FieldAsText(QStringLiteral("FNJ")) + mm);
-        grid.SetCell(BarrelWidth, n, Q1.FieldAsText(QStringLiteral("FKD")) + mm);
-        grid.SetCell(Margin, n, Q1.FieldAsText(QStringLiteral("FYL")) + mm);
-        grid.SetCell(Coefficient, n, Q1.FieldAsText(QStringLiteral("FXS")));
+        grid.SetIntegerCell(RowNumber, n, n);
+        ShowField(Key, n, "FItemID");
+        ShowField(Name, n, "FName");
+        ShowField(FlangeDiameter, n, "FWJ", kMillimetres);
+        ShowField(BarrelDiameter, n, "FNJ", kMillimetres);
+        ShowField(BarrelWidth, n, "FKD", kMillimetres);
+        ShowField(Margin, n, "FYL", kMillimetres);
+        ShowField(Coefficient, n, "FXS");
         Q1.Next();
     }
     Q1.Close();
+}
+
+// A field of the current row in a grid cell, in its text form followed by the
+// suffix; numbers keep their value until the cell is shown.
+void TfrmRavlen::ShowField(int col, int row, const char* field, const QString& suffix) {
+    const CatalogueQuery& Q1 = m_data.Q1;
+    switch (Q1.Kind(field)) {
+    case CatalogueQuery::FieldKind::Integer:
+        AdvGrid->SetIntegerCell(col, row, Q1.FieldAsInteger(field), suffix);
+        break;
+    case CatalogueQuery::FieldKind::Float:
+        AdvGrid->SetNumberCell(col, row, Q1.FieldAsFloat(field), suffix);
+        break;
+    default:
+        AdvGrid->SetCell(col, row, Q1.FieldAsText(field), suffix);
+    }
 }
 
 QString TfrmRavlen::CurrentKey() const {
@@ -326,7 +347,7 @@ void TfrmRavlen::btndelpanClick() {
         Q1.Close();
         Q1.Clear();
         Q1.Add(ReelSql::kDeleteReel);
-        Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(key));
+        Q1.Bind(":key", ReelSql::KeyValue(key));
         Q1.ExecSQL();
         Q1.Close();
         LoadReelGrid();

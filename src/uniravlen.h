@@ -80,6 +80,8 @@ private:
     struct ReelInputs;
     ReelInputs ReadReelAndDiameter(const QString& key);
     void StoreFigure(const QString& statement, const QString& figure, const QString& key);
+    long double CableDiameter();
+    void ShowField(int col, int row, const char* field, const QString& suffix = QString());
     // The calculation run behind the calculate button; false when the
     // diameter was refused (the user has been told).
     bool CalculateAllReels();
@@ -94,6 +96,10 @@ private:
     QString m_exeDir;
     QString m_dbPath;
     QString m_connText;
+    QString m_diameterText;
+    QChar m_diameterSeparator;
+    long double m_diameter = 0;
+    bool m_diameterRead = false;
 
     ShadedPanel* AdvPanel1 = nullptr; // top bar
     ShadedPanel* AdvPanel2 = nullptr; // its right end with the two buttons

@@ -10,6 +10,7 @@
 #include "CutDecimals.h"
 #include "DecimalNumber.h"
 #include "Notices.h"
+#include "PlainInteger.h"
 #include "ReelGridColumns.h"
 #include "RegionalSettings.h"
 #include "TrimmedText.h"
@@ -23,15 +24,22 @@
 namespace {
 
 const QColor kFigureFill = BgrColor(0xEEEEEE);
+const QString kMetres = QStringLiteral("m");
+
+// The number a figure's text stands for. Figures are integer texts but for
+// the very large ones, which are in the general format.
+long double FigureNumber(const QString& figure) {
+    if (const auto integer = PlainInteger(figure))
+        return static_cast<long double>(*integer);
+    return ParseDecimalOrThrow(figure, RegionalSettings::DecimalSeparator());
+}
 
 // A figure's text as the number stored for it; a figure beyond the double
 // range cannot be stored and overflows.
 QVariant FigureValue(const QString& figure) {
-    const long double value = ParseDecimalOrThrow(figure, RegionalSettings::DecimalSeparator());
-    constexpr long double kLimit = 9.2e18L;
-    if (value == std::trunc(value) && std::fabs(value) < kLimit)
-        return QVariant(static_cast<qlonglong>(value));
-    return QVariant(CheckedFloat::ToDouble(value));
+    if (const auto integer = PlainInteger(figure))
+        return QVariant(static_cast<qlonglong>(*integer));
+    return QVariant(CheckedFloat::ToDouble(ParseDecimalOrThrow(figure, RegionalSettings::DecimalSeparator())));
 }
 
 } // namespace
@@ -52,17 +60,32 @@ TfrmRavlen::ReelInputs TfrmRavlen::ReadReelAndDiameter(const QString& key) {
     Q1.Close();
     Q1.Clear();
     Q1.Add(ReelSql::kSelectReel);
-    Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(key));
+    Q1.Bind(":key", ReelSql::KeyValue(key));
     Q1.Open();
     ReelInputs in;
-    in.D = Q1.FieldAsFloat(QStringLiteral("FWJ"));
-    in.B = Q1.FieldAsFloat(QStringLiteral("FNJ"));
-    in.W = Q1.FieldAsFloat(QStringLiteral("FKD"));
-    in.m = Q1.FieldAsFloat(QStringLiteral("FYL"));
-    in.k = Q1.FieldAsFloat(QStringLiteral("FXS"));
-    in.d = CheckedFloat::ToDouble(ParseDecimalOrThrow(edWJ->text(), RegionalSettings::DecimalSeparator()));
+    in.D = Q1.FieldAsFloat("FWJ");
+    in.B = Q1.FieldAsFloat("FNJ");
+    in.W = Q1.FieldAsFloat("FKD");
+    in.m = Q1.FieldAsFloat("FYL");
+    in.k = Q1.FieldAsFloat("FXS");
+    in.d = CheckedFloat::ToDouble(CableDiameter());
     Q1.Close();
     return in;
+}
+
+// The diameter text read by the decimal-number rule; every routine reads it
+// afresh, and the same text always reads the same, so it is read only once
+// while it stays unchanged.
+long double TfrmRavlen::CableDiameter() {
+    const QString text = edWJ->text();
+    const QChar separator = RegionalSettings::DecimalSeparator();
+    if (!m_diameterRead || text != m_diameterText || separator != m_diameterSeparator) {
+        m_diameter = ParseDecimalOrThrow(text, separator);
+        m_diameterText = text;
+        m_diameterSeparator = separator;
+        m_diameterRead = true;
+    }
+    return m_diameter;
 }
 
 void TfrmRavlen::StoreFigure(const QString& statement, const QString& figure, const QString& key) {
@@ -70,8 +93,8 @@ void TfrmRavlen::StoreFigure(const QString& statement, const QString& figure, co
     Q1.Close();
     Q1.Clear();
     Q1.Add(statement);
-    Q1.Bind(QStringLiteral(":value"), FigureValue(figure));
-    Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(key));
+    Q1.Bind(":value", FigureValue(figure));
+    Q1.Bind(":key", ReelSql::KeyValue(key));
     Q1.ExecSQL();
     Q1.Close();
 }
@@ -105,10 +128,10 @@ QString TfrmRavlen::CalcLengthConservative(const QString& key) {
 // Builds on the cut layer count and conservative length, never on the
 // unrounded values.
 QString TfrmRavlen::CalcLengthNested(const QString& key) {
-    const QChar separator = RegionalSettings::DecimalSeparator();
-    const long double n = ParseDecimalOrThrow(CalcLayers(key), separator);
-    const long double Lc = ParseDecimalOrThrow(CalcLengthConservative(key), separator);
-    const QString length = CutDecimals(CheckedFloat::Finite(Winding::LengthNested(n, Lc)), separator);
+    const long double n = FigureNumber(CalcLayers(key));
+    const long double Lc = FigureNumber(CalcLengthConservative(key));
+    const QString length =
+        CutDecimals(CheckedFloat::Finite(Winding::LengthNested(n, Lc)), RegionalSettings::DecimalSeparator());
     StoreFigure(ReelSql::kStoreLengthNested, length, key);
     return length;
 }
@@ -145,10 +168,10 @@ bool TfrmRavlen::CalculateAllReels() {
             grid.SetCellColor(Layers, row, kFigureFill);
             grid.SetCell(Turns, row, CalcTurns(key));
             grid.SetCellColor(Turns, row, kFigureFill);
-            grid.SetCell(LengthConservative, row, CalcLengthConservative(key) + u'm');
+            grid.SetCell(LengthConservative, row, CalcLengthConservative(key), kMetres);
             grid.SetCellColor(LengthConservative, row, kFigureFill);
             grid.SetCellBold(LengthConservative, row, true);
-            grid.SetCell(LengthNested, row, CalcLengthNested(key) + u'm');
+            grid.SetCell(LengthNested, row, CalcLengthNested(key), kMetres);
             grid.SetCellColor(LengthNested, row, kFigureFill);
             grid.SetCellBold(LengthNested, row, true);
         }

@@ -118,11 +118,11 @@ void Tfrmravlen_edit::FormShow() {
     Q1.Close();
     Q1.Clear();
     Q1.Add(ReelSql::kSelectReel);
-    Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(ItemKey));
+    Q1.Bind(":key", ReelSql::KeyValue(ItemKey));
     Q1.Open();
     QLineEdit* fields[] = {edName, edWJ, edNJ, edKD, edYL, edXS};
     for (int i = 0; i < 6; ++i)
-        fields[i]->setText(Q1.FieldAsText(QString::fromLatin1(kColumns[i])));
+        fields[i]->setText(Q1.FieldAsText(kColumns[i]));
     Q1.Close();
 }
 
@@ -199,11 +199,11 @@ void Tfrmravlen_edit::Save() {
     Q1.Close();
     Q1.Clear();
     Q1.Add(isNew ? ReelSql::kInsertReel : ReelSql::kUpdateReel);
-    Q1.Bind(QStringLiteral(":name"), name);
+    Q1.Bind(":name", name);
     for (int i = 0; i < 5; ++i)
-        Q1.Bind(QString::fromLatin1(kValuePlaceholders[i]), values[i]);
+        Q1.Bind(kValuePlaceholders[i], values[i]);
     if (!isNew)
-        Q1.Bind(QStringLiteral(":key"), ReelSql::KeyValue(ItemKey));
+        Q1.Bind(":key", ReelSql::KeyValue(ItemKey));
     const int changed = Q1.ExecSQL();
     Q1.Close();
     if (!isNew && changed == 0) {

@@ -26,10 +26,10 @@ qint64 TfrmRavlen::SelectReelForLength(double x) {
         Q1.Add(ReelSql::kSelectByLengthNested);
     Q1.Open();
     for (; !Q1.Eof(); Q1.Next()) {
-        const bool holds = (rbbs->isChecked() && Q1.FieldAsFloat(QStringLiteral("FQtyBS")) >= x) ||
-                           (rbqr->isChecked() && Q1.FieldAsFloat(QStringLiteral("FQtyQR")) >= x);
+        const bool holds = (rbbs->isChecked() && Q1.FieldAsFloat("FQtyBS") >= x) ||
+                           (rbqr->isChecked() && Q1.FieldAsFloat("FQtyQR") >= x);
         if (holds) {
-            const qint64 key = Q1.FieldAsInteger(QStringLiteral("FItemID"));
+            const qint64 key = Q1.FieldAsInteger("FItemID");
             Q1.Close();
             return key;
         }

@@ -214,9 +214,15 @@ void TestStartup::commaSeparatorFromRegionalSettings() {
     RegionalSettings::SetDecimalSeparator(u',');
     MainWindowHarness h(fixture);
     QVERIFY(h.Start());
+    const QString flange = h.Grid().Cell(3, 1);
+    const QString coefficient = h.Grid().Cell(7, 1);
+    // the user switches back to a point: every number follows, none is left behind
     RegionalSettings::SetDecimalSeparator(u'.');
-    QCOMPARE(h.Grid().Cell(3, 1), QStringLiteral("1000,5mm"));
-    QCOMPARE(h.Grid().Cell(7, 1), QStringLiteral("0,95"));
+    h.Grid().RefreshNumbers();
+    const QStringList after{h.Grid().Cell(3, 1), h.Grid().Cell(7, 1)};
+    QCOMPARE(flange, QStringLiteral("1000,5mm"));
+    QCOMPARE(coefficient, QStringLiteral("0,95"));
+    QCOMPARE(after, (QStringList{"1000.5mm", "0.95"}));
 }
 
 QTEST_MAIN(TestStartup)

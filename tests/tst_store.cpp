@@ -74,23 +74,23 @@ void TestStore::fieldsReadAsTextNumberAndInteger() {
     q.Close();
     q.Clear();
     q.Add(ReelSql::kSelectReel);
-    q.Bind(QStringLiteral(":key"), key);
+    q.Bind(":key", key);
     q.Open();
     QVERIFY(!q.Eof());
-    QCOMPARE(q.FieldAsText(QStringLiteral("FItemID")), QString::number(key));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FName")), QStringLiteral("φ1200"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FWJ")), QStringLiteral("1200"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FXS")), QStringLiteral("0.95"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FModelID")), QStringLiteral("0"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FCS")), QStringLiteral("1E-5"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FQS")), QStringLiteral("1.5E15"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FQtyBS")), QStringLiteral("0"));
-    QCOMPARE(q.FieldAsText(QStringLiteral("FQtyQR")), QString());
-    QCOMPARE(q.FieldAsFloat(QStringLiteral("FQtyQR")), 0.0);
-    QCOMPARE(q.FieldAsFloat(QStringLiteral("FXS")), 0.95);
-    QCOMPARE(q.FieldAsInteger(QStringLiteral("FItemID")), key);
-    QCOMPARE(q.FieldAsText(QStringLiteral("fwj")), QStringLiteral("1200")); // names are not case-sensitive
-    QVERIFY_THROWS_EXCEPTION(ActionError, q.FieldAsText(QStringLiteral("FNoSuchField")));
+    QCOMPARE(q.FieldAsText("FItemID"), QString::number(key));
+    QCOMPARE(q.FieldAsText("FName"), QStringLiteral("φ1200"));
+    QCOMPARE(q.FieldAsText("FWJ"), QStringLiteral("1200"));
+    QCOMPARE(q.FieldAsText("FXS"), QStringLiteral("0.95"));
+    QCOMPARE(q.FieldAsText("FModelID"), QStringLiteral("0"));
+    QCOMPARE(q.FieldAsText("FCS"), QStringLiteral("1E-5"));
+    QCOMPARE(q.FieldAsText("FQS"), QStringLiteral("1.5E15"));
+    QCOMPARE(q.FieldAsText("FQtyBS"), QStringLiteral("0"));
+    QCOMPARE(q.FieldAsText("FQtyQR"), QString());
+    QCOMPARE(q.FieldAsFloat("FQtyQR"), 0.0);
+    QCOMPARE(q.FieldAsFloat("FXS"), 0.95);
+    QCOMPARE(q.FieldAsInteger("FItemID"), key);
+    QCOMPARE(q.FieldAsText("fwj"), QStringLiteral("1200")); // names are not case-sensitive
+    QVERIFY_THROWS_EXCEPTION(ActionError, q.FieldAsText("FNoSuchField"));
     q.Next();
     QVERIFY(q.Eof());
     q.Close();
@@ -105,12 +105,12 @@ void TestStore::missingKeyReadsAsNull() {
     q.Close();
     q.Clear();
     q.Add(ReelSql::kSelectReel);
-    q.Bind(QStringLiteral(":key"), 999);
+    q.Bind(":key", 999);
     q.Open();
     QVERIFY(q.Eof());
-    QCOMPARE(q.FieldAsText(QStringLiteral("FName")), QString());
-    QCOMPARE(q.FieldAsFloat(QStringLiteral("FWJ")), 0.0);
-    QCOMPARE(q.FieldAsInteger(QStringLiteral("FItemID")), 0);
+    QCOMPARE(q.FieldAsText("FName"), QString());
+    QCOMPARE(q.FieldAsFloat("FWJ"), 0.0);
+    QCOMPARE(q.FieldAsInteger("FItemID"), 0);
     q.Close();
 }
 
@@ -132,15 +132,15 @@ void TestStore::boundValuesRoundTrip() {
     q.Close();
     q.Clear();
     q.Add(QStringLiteral("insert into t_ravlen(FName,FWJ,FModelID) values(:name,:wj,'0')"));
-    q.Bind(QStringLiteral(":name"), name);
-    q.Bind(QStringLiteral(":wj"), 1200.0);
+    q.Bind(":name", name);
+    q.Bind(":wj", 1200.0);
     QCOMPARE(q.ExecSQL(), 1);
     q.Close();
     q.Clear();
     q.Add(ReelSql::kSelectAllReels);
     q.Open();
     QVERIFY(!q.Eof());
-    QCOMPARE(q.FieldAsText(QStringLiteral("FName")), name);
+    QCOMPARE(q.FieldAsText("FName"), name);
     q.Close();
     QCOMPARE(fixture.ReelCount(), 1);
 }
@@ -176,9 +176,9 @@ void TestStore::statementsRunInOrderThroughOneObject() {
         q.Close();
         q.Clear();
         q.Add(ReelSql::kSelectReel);
-        q.Bind(QStringLiteral(":key"), first);
+        q.Bind(":key", first);
         q.Open();
-        QCOMPARE(q.FieldAsText(QStringLiteral("FName")), QStringLiteral("a"));
+        QCOMPARE(q.FieldAsText("FName"), QStringLiteral("a"));
         q.Close();
         q.Clear();
         q.Add(ReelSql::kSelectAllReels);
@@ -205,8 +205,8 @@ void TestStore::separatorOfTheRegionalSettings() {
     q.Clear();
     q.Add(ReelSql::kSelectAllReels);
     q.Open();
-    const QString wj = q.FieldAsText(QStringLiteral("FWJ"));
-    const QString xs = q.FieldAsText(QStringLiteral("FXS"));
+    const QString wj = q.FieldAsText("FWJ");
+    const QString xs = q.FieldAsText("FXS");
     q.Close();
     RegionalSettings::SetDecimalSeparator(u'.');
     QCOMPARE(wj, QStringLiteral("1200,5"));

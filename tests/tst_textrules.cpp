@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <random>
 #include <cstdio>
 
 Q_DECLARE_METATYPE(long double)
@@ -36,6 +37,8 @@ private slots:
     void generalFormat();
     void cutDecimals_data();
     void cutDecimals();
+    void cutDecimalsRoutesAgree_data();
+    void cutDecimalsRoutesAgree();
     void errorReportText_data();
     void errorReportText();
 };
@@ -211,6 +214,44 @@ void TestTextRules::cutDecimals() {
     QFETCH(long double, value);
     QFETCH(QString, text);
     QCOMPARE(CutDecimals(value, u'.'), text);
+}
+
+// The fast route of CutDecimals and the printing route give the same text
+// for values across the whole range, at and around the rounding boundaries.
+void TestTextRules::cutDecimalsRoutesAgree_data() {
+    QTest::addColumn<int>("decade");
+    for (int decade = -4; decade <= 19; ++decade)
+        QTest::newRow(qPrintable(QStringLiteral("1E%1").arg(decade))) << decade;
+}
+
+void TestTextRules::cutDecimalsRoutesAgree() {
+    QFETCH(int, decade);
+    std::mt19937_64 random(static_cast<unsigned>(decade + 100));
+    std::uniform_real_distribution<long double> mantissa(1.0L, 10.0L);
+    const long double scale = std::pow(10.0L, decade);
+    int checked = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const long double base = mantissa(random) * scale;
+        // near a hundredth boundary: the half cent, the cent, and one and
+        // two units in the last place on either side of them
+        const long double cents = std::floor(base * 100) / 100;
+        const long double candidates[] = {base,
+                                          cents + 0.005L,
+                                          cents,
+                                          std::nextafter(cents + 0.005L, 0.0L),
+                                          std::nextafter(cents + 0.005L, 1e30L),
+                                          std::nextafter(std::nextafter(cents, 0.0L), 0.0L),
+                                          std::nextafter(cents, 1e30L)};
+        for (long double value : candidates) {
+            for (long double signedValue : {value, -value}) {
+                const QString fast = CutDecimals(signedValue, u'.');
+                const QString printed = CutDecimalsByPrinting(signedValue, u'.');
+                QVERIFY2(fast == printed, qPrintable(Show(signedValue) + ": " + fast + " vs " + printed));
+                ++checked;
+            }
+        }
+    }
+    QCOMPARE(checked, 4000 * 7 * 2);
 }
 
 void TestTextRules::errorReportText_data() {

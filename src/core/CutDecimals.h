@@ -16,3 +16,7 @@
 // The value must be finite: the winding formulas raise their floating-point
 // errors before a value gets here.
 QString CutDecimals(long double value, QChar separator);
+
+// The same rule worked out by printing the value's digits, for any finite
+// value; CutDecimals takes a faster exact route where it can.
+QString CutDecimalsByPrinting(long double value, QChar separator);
