@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <sqlite3.h>
+
 namespace {
 
 QString StoreText(const QSqlError& error) {
@@ -81,30 +83,40 @@ QSqlDatabase CatalogueConnection::Database() const {
     return QSqlDatabase::database(m_name, false);
 }
 
+void CatalogueConnection::Execute(const char* sql) {
+    if (!m_handle)
+        throw ActionError(QStringLiteral("The catalogue is not open"));
+    if (sqlite3_exec(m_handle, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw ActionError(QString::fromUtf8(sqlite3_errmsg(m_handle)));
+}
+
 void CatalogueConnection::BeginTransaction() {
     if (m_trace)
         m_trace(QStringLiteral("begin"));
-    QSqlDatabase db = Database();
-    if (!db.transaction())
-        throw ActionError(StoreText(db.lastError()));
+    Execute("BEGIN IMMEDIATE");
     m_inTransaction = true;
 }
 
-void CatalogueConnection::Commit() {
+bool CatalogueConnection::Commit() {
+    m_inTransaction = false;
+    if (m_handle && sqlite3_get_autocommit(m_handle))
+        return false;
     if (m_trace)
         m_trace(QStringLiteral("commit"));
-    QSqlDatabase db = Database();
-    m_inTransaction = false;
-    if (!db.commit()) {
-        const QString text = StoreText(db.lastError());
-        db.rollback();
-        throw ActionError(text);
+    try {
+        Execute("COMMIT");
+    } catch (const ActionError&) {
+        if (m_handle && !sqlite3_get_autocommit(m_handle))
+            sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
     }
+    return true;
 }
 
 void CatalogueConnection::Rollback() {
     if (m_trace)
         m_trace(QStringLiteral("rollback"));
     m_inTransaction = false;
-    Database().rollback();
+    if (m_handle && !sqlite3_get_autocommit(m_handle))
+        sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
 }

@@ -28,9 +28,14 @@ public:
     void Open();
     bool IsOpen() const;
 
-    // Raise ActionError with the store's text on failure.
+    // A write transaction, taken at once: when another program is writing,
+    // it waits up to the busy timeout before it fails. Raises ActionError with
+    // the store's text on failure.
     void BeginTransaction();
-    void Commit();
+    // False when there was nothing left to commit because the store had
+    // rolled the transaction back itself (after an I/O error); raises
+    // ActionError when the commit fails.
+    bool Commit();
     void Rollback();
     bool InTransaction() const { return m_inTransaction; }
 
@@ -54,6 +59,8 @@ public:
     static constexpr int kBusyTimeoutMs = 1500;
 
 private:
+    void Execute(const char* sql);
+
     QString m_name;
     QString m_text;
     int m_generation = 0;

@@ -52,6 +52,11 @@ public:
     // Numbers are written anew, e.g. after the decimal separator changed.
     void RefreshNumbers();
 
+    // What a cell holds and how it looks, to be put back later.
+    class SavedCell;
+    SavedCell SaveCell(int col, int row) const;
+    void RestoreCell(int col, int row, const SavedCell& saved);
+
     // An invalid colour means the cell has none of its own.
     QColor CellColor(int col, int row) const;
     void SetCellColor(int col, int row, const QColor& color);
@@ -132,6 +137,13 @@ private:
         bool bold : 1 = false;
     };
 
+public:
+    class SavedCell {
+        friend class CellGrid;
+        CellData m_data;
+    };
+
+private:
     CellData& At(int col, int row);
     QString ShownText(const CellData& cell) const;
     quint8 SuffixIndex(const QString& suffix);

@@ -19,7 +19,9 @@
 
 #include <QLineEdit>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -140,6 +142,41 @@ void TfrmRavlen::btnCALCClick() {
     Notices::RunAction([this] { CalculateAllReels(); });
 }
 
+namespace {
+
+// The figures a run replaces, kept until the store has taken the run: when it
+// did not, the grid goes back to what it showed before instead of showing
+// figures the catalogue does not hold.
+class FiguresShownBefore {
+public:
+    explicit FiguresShownBefore(CellGrid& grid) : m_grid(grid) {}
+
+    void Remember(int row) {
+        Row saved{row, {}};
+        for (int i = 0; i < 4; ++i)
+            saved.cells[static_cast<size_t>(i)] = m_grid.SaveCell(ReelGridColumns::Layers + i, row);
+        m_rows.push_back(std::move(saved));
+    }
+
+    void PutBack() {
+        for (const Row& saved : m_rows) {
+            for (int i = 0; i < 4; ++i)
+                m_grid.RestoreCell(ReelGridColumns::Layers + i, saved.row, saved.cells[static_cast<size_t>(i)]);
+        }
+        m_rows.clear();
+    }
+
+private:
+    struct Row {
+        int row;
+        std::array<CellGrid::SavedCell, 4> cells;
+    };
+    CellGrid& m_grid;
+    std::vector<Row> m_rows;
+};
+
+} // namespace
+
 bool TfrmRavlen::CalculateAllReels() {
     using namespace ReelGridColumns;
     const QString diameter = TrimmedText(edWJ->text());
@@ -155,6 +192,7 @@ bool TfrmRavlen::CalculateAllReels() {
     CellGrid& grid = *AdvGrid;
     CatalogueConnection& connection = m_data.CONN;
     CellGrid::UpdateHold hold(grid);
+    FiguresShownBefore shownBefore(grid);
     try {
         for (int row = 1; row < grid.RowCount(); ++row) {
             const QString key = TrimmedText(grid.Cell(Key, row));
@@ -164,6 +202,7 @@ bool TfrmRavlen::CalculateAllReels() {
             // land together, and far faster than statement by statement.
             if (!connection.InTransaction())
                 connection.BeginTransaction();
+            shownBefore.Remember(row);
             grid.SetCell(Layers, row, CalcLayers(key));
             grid.SetCellColor(Layers, row, kFigureFill);
             grid.SetCell(Turns, row, CalcTurns(key));
@@ -175,20 +214,30 @@ bool TfrmRavlen::CalculateAllReels() {
             grid.SetCellColor(LengthNested, row, kFigureFill);
             grid.SetCellBold(LengthNested, row, true);
         }
-        if (connection.InTransaction())
-            connection.Commit();
     } catch (const ActionError& error) {
         m_data.Q1.Close();
         if (!connection.InTransaction())
             throw;
-        // The reels before the failing one keep the figures they now show.
+        // The reels before the failing one keep the figures they now show,
+        // if the store keeps them.
         try {
-            connection.Commit();
+            if (!connection.Commit())
+                shownBefore.PutBack();
         } catch (const ActionError&) {
+            shownBefore.PutBack();
             Notices::ReportError(error.text());
             throw;
         }
         throw;
+    }
+    if (connection.InTransaction()) {
+        try {
+            if (!connection.Commit())
+                shownBefore.PutBack();
+        } catch (const ActionError&) {
+            shownBefore.PutBack();
+            throw;
+        }
     }
     return true;
 }
