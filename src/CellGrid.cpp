@@ -146,38 +146,39 @@ QString CellGrid::Cell(int col, int row) const {
     return cell ? ShownText(*cell) : QString();
 }
 
-void CellGrid::SetCell(int col, int row, const QString& text, const QString& suffix) {
+template <typename Change> void CellGrid::Update(int col, int row, Change change) {
     if (!Find(col, row))
         return;
-    CellData& cell = At(col, row);
-    cell.text = text;
-    cell.suffix = SuffixIndex(suffix);
-    cell.content = Content::Text;
+    change(At(col, row));
     Changed(col, row);
+}
+
+void CellGrid::SetCell(int col, int row, const QString& text, const QString& suffix) {
+    Update(col, row, [&](CellData& cell) {
+        cell.text = text;
+        cell.suffix = SuffixIndex(suffix);
+        cell.content = Content::Text;
+    });
 }
 
 void CellGrid::SetNumberCell(int col, int row, double value, const QString& suffix) {
-    if (!Find(col, row))
-        return;
-    CellData& cell = At(col, row);
-    cell.text.clear();
-    cell.suffix = SuffixIndex(suffix);
-    cell.number = value;
-    cell.content = Content::Number;
-    cell.written = false;
-    Changed(col, row);
+    Update(col, row, [&](CellData& cell) {
+        cell.text.clear();
+        cell.suffix = SuffixIndex(suffix);
+        cell.number = value;
+        cell.content = Content::Number;
+        cell.written = false;
+    });
 }
 
 void CellGrid::SetIntegerCell(int col, int row, qint64 value, const QString& suffix) {
-    if (!Find(col, row))
-        return;
-    CellData& cell = At(col, row);
-    cell.text.clear();
-    cell.suffix = SuffixIndex(suffix);
-    cell.integer = value;
-    cell.content = Content::Integer;
-    cell.written = false;
-    Changed(col, row);
+    Update(col, row, [&](CellData& cell) {
+        cell.text.clear();
+        cell.suffix = SuffixIndex(suffix);
+        cell.integer = value;
+        cell.content = Content::Integer;
+        cell.written = false;
+    });
 }
 
 void CellGrid::SetNumberFormatter(NumberFormatter formatter) {
@@ -193,10 +194,7 @@ CellGrid::SavedCell CellGrid::SaveCell(int col, int row) const {
 }
 
 void CellGrid::RestoreCell(int col, int row, const SavedCell& saved) {
-    if (!Find(col, row))
-        return;
-    At(col, row) = saved.m_data;
-    Changed(col, row);
+    Update(col, row, [&](CellData& cell) { cell = saved.m_data; });
 }
 
 QColor CellGrid::CellColor(int col, int row) const {
@@ -205,12 +203,10 @@ QColor CellGrid::CellColor(int col, int row) const {
 }
 
 void CellGrid::SetCellColor(int col, int row, const QColor& color) {
-    if (!Find(col, row))
-        return;
-    CellData& cell = At(col, row);
-    cell.hasColor = color.isValid();
-    cell.color = color.rgb();
-    Changed(col, row);
+    Update(col, row, [&](CellData& cell) {
+        cell.hasColor = color.isValid();
+        cell.color = color.rgb();
+    });
 }
 
 QColor CellGrid::CellColorTo(int col, int row) const {
@@ -219,12 +215,10 @@ QColor CellGrid::CellColorTo(int col, int row) const {
 }
 
 void CellGrid::SetCellColorTo(int col, int row, const QColor& color) {
-    if (!Find(col, row))
-        return;
-    CellData& cell = At(col, row);
-    cell.hasColorTo = color.isValid();
-    cell.colorTo = color.rgb();
-    Changed(col, row);
+    Update(col, row, [&](CellData& cell) {
+        cell.hasColorTo = color.isValid();
+        cell.colorTo = color.rgb();
+    });
 }
 
 bool CellGrid::CellBold(int col, int row) const {
@@ -233,10 +227,7 @@ bool CellGrid::CellBold(int col, int row) const {
 }
 
 void CellGrid::SetCellBold(int col, int row, bool bold) {
-    if (!Find(col, row))
-        return;
-    At(col, row).bold = bold;
-    Changed(col, row);
+    Update(col, row, [&](CellData& cell) { cell.bold = bold; });
 }
 
 void CellGrid::ClearRows(int firstRow, int count) {

@@ -145,6 +145,8 @@ public:
 
 private:
     CellData& At(int col, int row);
+    // Changes a cell in place and repaints it; cells outside the grid are ignored.
+    template <typename Change> void Update(int col, int row, Change change);
     QString ShownText(const CellData& cell) const;
     quint8 SuffixIndex(const QString& suffix);
     const CellData* Find(int col, int row) const;
