@@ -67,7 +67,7 @@ status=0
     UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
         "$FUZZER" -seed=1 -runs="$RUNS" -max_total_time=60 -reload=0 -max_len=256 -use_value_profile=1 -timeout=10 \
         -dict="$HERE/decimal.dict" -artifact_prefix="$SCRATCH/" -print_final_stats=1 "$SCRATCH/corpus"
-) 2>&1 | tee "$SCRATCH/log" | grep -vE '^#[0-9]+[[:space:]]+(NEW|REDUCE)' || status=${PIPESTATUS[0]}
+) 2>&1 | tee "$SCRATCH/log" | grep -vE '^#[0-9]+[[:space:]]+(NEW|REDUCE)|# Uses: [0-9]+$|recommended dictionary' || status=${PIPESTATUS[0]}
 
 if [ "$status" -ne 0 ]; then
     echo "decimal_fuzz failed (exit status $status); the input that stopped it is kept in $SCRATCH" >&2

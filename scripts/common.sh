@@ -25,6 +25,10 @@ ensure_packages() {
     fi
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
+    # a fresh machine has no package lists yet
+    if ! compgen -G "/var/lib/apt/lists/*_Packages*" > /dev/null; then
+        apt-get update
+    fi
     if ! apt-get install -y --no-install-recommends "${missing[@]}"; then
         apt-get update
         apt-get install -y --no-install-recommends "${missing[@]}"

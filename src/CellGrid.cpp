@@ -230,6 +230,14 @@ void CellGrid::SetCellBold(int col, int row, bool bold) {
     Update(col, row, [&](CellData& cell) { cell.bold = bold; });
 }
 
+void CellGrid::SetCellLook(int col, int row, const QColor& color, bool bold) {
+    Update(col, row, [&](CellData& cell) {
+        cell.hasColor = color.isValid();
+        cell.color = color.rgb();
+        cell.bold = bold;
+    });
+}
+
 void CellGrid::ClearRows(int firstRow, int count) {
     const int first = std::clamp(firstRow, 0, m_rowCount);
     const int last = std::clamp(firstRow + count, first, m_rowCount);

@@ -64,6 +64,8 @@ public:
     void SetCellColorTo(int col, int row, const QColor& color);
     bool CellBold(int col, int row) const;
     void SetCellBold(int col, int row, bool bold);
+    // Background colour and bold at once, for cells filled by the thousand.
+    void SetCellLook(int col, int row, const QColor& color, bool bold);
 
     // Empties `count` rows from `firstRow` on: texts and every per-cell property.
     void ClearRows(int firstRow, int count);

@@ -19,7 +19,6 @@
 
 #include <QLineEdit>
 
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -27,6 +26,7 @@ namespace {
 
 const QColor kFigureFill = BgrColor(0xEEEEEE);
 const QString kMetres = QStringLiteral("m");
+const QString kNoUnit;
 
 // The number a figure's text stands for. Figures are integer texts but for
 // the very large ones, which are in the general format.
@@ -144,35 +144,42 @@ void TfrmRavlen::btnCALCClick() {
 
 namespace {
 
-// The figures a run replaces, kept until the store has taken the run: when it
-// did not, the grid goes back to what it showed before instead of showing
-// figures the catalogue does not hold.
-class FiguresShownBefore {
+// The figures of a run, shown once the store has taken them: the grid never
+// shows figures the catalogue does not hold. A reel's figures are collected
+// as they are worked out, so a run that stops part-way through a reel still
+// shows what that reel stored before the failure.
+class PendingFigures {
 public:
-    explicit FiguresShownBefore(CellGrid& grid) : m_grid(grid) {}
+    explicit PendingFigures(CellGrid& grid, int rows) : m_grid(grid) { m_cells.reserve(static_cast<size_t>(rows) * 4); }
 
-    void Remember(int row) {
-        Row saved{row, {}};
-        for (int i = 0; i < 4; ++i)
-            saved.cells[static_cast<size_t>(i)] = m_grid.SaveCell(ReelGridColumns::Layers + i, row);
-        m_rows.push_back(std::move(saved));
-    }
+    void Add(int col, int row, QString figure) { m_cells.push_back({col, row, std::move(figure)}); }
 
-    void PutBack() {
-        for (const Row& saved : m_rows) {
-            for (int i = 0; i < 4; ++i)
-                m_grid.RestoreCell(ReelGridColumns::Layers + i, saved.row, saved.cells[static_cast<size_t>(i)]);
+    void Show() {
+        using namespace ReelGridColumns;
+        for (Cell& cell : m_cells) {
+            const bool length = cell.col == LengthConservative || cell.col == LengthNested;
+            const QString& unit = length ? kMetres : kNoUnit;
+            // a plain integer figure is kept as a number (it reads back as the
+            // same text); "-0" and the very large ones stay text
+            const auto integer = PlainInteger(cell.figure);
+            if (integer && !(*integer == 0 && cell.figure.startsWith(u'-')))
+                m_grid.SetIntegerCell(cell.col, cell.row, *integer, unit);
+            else
+                m_grid.SetCell(cell.col, cell.row, cell.figure, unit);
+            // the lengths are bold; what was bold stays so
+            m_grid.SetCellLook(cell.col, cell.row, kFigureFill, length || m_grid.CellBold(cell.col, cell.row));
         }
-        m_rows.clear();
+        m_cells.clear();
     }
 
 private:
-    struct Row {
+    struct Cell {
+        int col;
         int row;
-        std::array<CellGrid::SavedCell, 4> cells;
+        QString figure;
     };
     CellGrid& m_grid;
-    std::vector<Row> m_rows;
+    std::vector<Cell> m_cells;
 };
 
 } // namespace
@@ -192,7 +199,7 @@ bool TfrmRavlen::CalculateAllReels() {
     CellGrid& grid = *AdvGrid;
     CatalogueConnection& connection = m_data.CONN;
     CellGrid::UpdateHold hold(grid);
-    FiguresShownBefore shownBefore(grid);
+    PendingFigures figures(grid, grid.RowCount());
     try {
         for (int row = 1; row < grid.RowCount(); ++row) {
             const QString key = TrimmedText(grid.Cell(Key, row));
@@ -202,42 +209,27 @@ bool TfrmRavlen::CalculateAllReels() {
             // land together, and far faster than statement by statement.
             if (!connection.InTransaction())
                 connection.BeginTransaction();
-            shownBefore.Remember(row);
-            grid.SetCell(Layers, row, CalcLayers(key));
-            grid.SetCellColor(Layers, row, kFigureFill);
-            grid.SetCell(Turns, row, CalcTurns(key));
-            grid.SetCellColor(Turns, row, kFigureFill);
-            grid.SetCell(LengthConservative, row, CalcLengthConservative(key), kMetres);
-            grid.SetCellColor(LengthConservative, row, kFigureFill);
-            grid.SetCellBold(LengthConservative, row, true);
-            grid.SetCell(LengthNested, row, CalcLengthNested(key), kMetres);
-            grid.SetCellColor(LengthNested, row, kFigureFill);
-            grid.SetCellBold(LengthNested, row, true);
+            figures.Add(Layers, row, CalcLayers(key));
+            figures.Add(Turns, row, CalcTurns(key));
+            figures.Add(LengthConservative, row, CalcLengthConservative(key));
+            figures.Add(LengthNested, row, CalcLengthNested(key));
         }
     } catch (const ActionError& error) {
         m_data.Q1.Close();
         if (!connection.InTransaction())
             throw;
-        // The reels before the failing one keep the figures they now show,
-        // if the store keeps them.
+        // The reels before the failing one keep the figures they got, if the
+        // store keeps them.
         try {
-            if (!connection.Commit())
-                shownBefore.PutBack();
+            if (connection.Commit())
+                figures.Show();
         } catch (const ActionError&) {
-            shownBefore.PutBack();
             Notices::ReportError(error.text());
             throw;
         }
         throw;
     }
-    if (connection.InTransaction()) {
-        try {
-            if (!connection.Commit())
-                shownBefore.PutBack();
-        } catch (const ActionError&) {
-            shownBefore.PutBack();
-            throw;
-        }
-    }
+    if (connection.InTransaction() && connection.Commit())
+        figures.Show();
     return true;
 }
