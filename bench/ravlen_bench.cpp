@@ -115,12 +115,14 @@ int main(int argc, char* argv[]) {
             sizes.push_back(QByteArray(argv[i]).toInt());
     }
     std::map<int, Pair> calc;
+    std::map<int, Pair> load;
+    std::map<int, Pair> select;
     for (int reels : sizes) {
         const QString dir = scratch.filePath(QString::number(reels));
         QDir().mkpath(dir);
         const QString path = QDir(dir).filePath(QStringLiteral("coil.mdb"));
         MakeBenchCatalogue(path, reels);
-        const int reps = reels >= 10000 ? 7 : reels >= 1000 ? 15 : 41;
+        const int reps = reels >= 10000 ? 11 : reels >= 1000 ? 21 : 41;
 
         TfrmData data;
         TfrmRavlen window(data, dir);
@@ -133,14 +135,15 @@ int main(int argc, char* argv[]) {
 
         calc[reels] = Measure(reps, [&] { window.btnCALCClick(); }, [&] { bare.CalculationStatements(keys); });
         Print("calc", reels, calc[reels]);
-        Print("load", reels, Measure(reps, [&] { window.LoadReelGrid(); }, [&] { bare.IterateAll(); }));
-        Print("select", reels,
-              Measure(
-                  reps, [&] { window.btnCDSELECTClick(); },
-                  [&] {
-                      bare.CalculationStatements(keys);
-                      bare.SelectByNestedLength(300);
-                  }));
+        load[reels] = Measure(reps, [&] { window.LoadReelGrid(); }, [&] { bare.IterateAll(); });
+        Print("load", reels, load[reels]);
+        select[reels] = Measure(
+            reps, [&] { window.btnCDSELECTClick(); },
+            [&] {
+                bare.CalculationStatements(keys);
+                bare.SelectByNestedLength(300);
+            });
+        Print("select", reels, select[reels]);
     }
 
     if (argc > 1)
@@ -160,9 +163,9 @@ int main(int argc, char* argv[]) {
     std::printf("startup  10000 reels: %9.2f ms  empty catalogue %9.2f ms  ratio %5.2f  peak RSS %.1f MB\n",
                 Median(full), Median(empty), Median(full) / Median(empty), rss / 1024.0);
 
-    const double perReel1000 = calc[1000].ours / 1000;
-    const double perReel10000 = calc[10000].ours / 10000;
-    std::printf("calc time per reel at 10000 / at 1000: %.2f\n", perReel10000 / perReel1000);
+    auto growth = [](std::map<int, Pair>& measure) { return (measure[10000].ours / 10000) / (measure[1000].ours / 1000); };
+    std::printf("time per reel at 10000 / at 1000: calc %.2f  load %.2f  select %.2f\n", growth(calc), growth(load),
+                growth(select));
     std::printf("calc_ratio_10000 %.2f\n", calc[10000].ours / calc[10000].baseline);
     Notices::SetPresenter(nullptr);
     return 0;

@@ -68,8 +68,27 @@ void CatalogueQuery::Add(const QString& line) {
     m_text += line;
 }
 
-void CatalogueQuery::Bind(const char* placeholder, const QVariant& value) {
-    m_bindings.push_back({placeholder, value});
+CatalogueQuery::Value::Value(const QVariant& value) {
+    if (value.isNull())
+        return;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        *this = Value(value.toDouble());
+        break;
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+        *this = Value(value.toLongLong());
+        break;
+    default:
+        *this = Value(value.toString());
+    }
+}
+
+void CatalogueQuery::Bind(const char* placeholder, Value value) {
+    m_bindings.push_back({placeholder, std::move(value)});
 }
 
 void CatalogueQuery::Fail() {
@@ -118,28 +137,22 @@ void CatalogueQuery::Run() {
         const int index = prepared.Parameter(binding.placeholder);
         if (index == 0)
             throw ActionError(QStringLiteral("%1: no such parameter").arg(QLatin1String(binding.placeholder)));
-        const QVariant& value = binding.value;
+        const Value& value = binding.value;
         int result = SQLITE_OK;
-        if (value.isNull()) {
+        switch (value.type()) {
+        case Value::Type::Null:
             result = sqlite3_bind_null(statement, index);
-        } else {
-            switch (value.typeId()) {
-            case QMetaType::Double:
-            case QMetaType::Float:
-                result = sqlite3_bind_double(statement, index, value.toDouble());
-                break;
-            case QMetaType::Int:
-            case QMetaType::LongLong:
-            case QMetaType::UInt:
-            case QMetaType::Bool:
-                result = sqlite3_bind_int64(statement, index, value.toLongLong());
-                break;
-            default: {
-                const QString text = value.toString();
-                result = sqlite3_bind_text16(statement, index, text.utf16(), static_cast<int>(text.size() * 2),
-                                             SQLITE_TRANSIENT);
-            }
-            }
+            break;
+        case Value::Type::Integer:
+            result = sqlite3_bind_int64(statement, index, value.integer());
+            break;
+        case Value::Type::Float:
+            result = sqlite3_bind_double(statement, index, value.number());
+            break;
+        case Value::Type::Text:
+            result = sqlite3_bind_text16(statement, index, value.text().utf16(),
+                                         static_cast<int>(value.text().size() * 2), SQLITE_TRANSIENT);
+            break;
         }
         if (result != SQLITE_OK)
             Fail();
@@ -219,6 +232,23 @@ QString ColumnText(sqlite3_stmt* statement, int column) {
     return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
 }
 } // namespace
+
+CatalogueQuery::Value CatalogueQuery::Field(const char* name) const {
+    const int column = Column(name);
+    if (m_eof)
+        return {};
+    sqlite3_value* value = sqlite3_column_value(m_active->statement, column);
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return static_cast<qint64>(sqlite3_value_int64(value));
+    case SQLITE_FLOAT:
+        return sqlite3_value_double(value);
+    default:
+        return ColumnText(m_active->statement, column);
+    }
+}
 
 QString CatalogueQuery::FieldAsText(const char* name) const {
     const int column = Column(name);

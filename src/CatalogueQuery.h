@@ -25,6 +25,29 @@ struct sqlite3_stmt;
 // A failing statement raises ActionError with the store's own error text.
 class CatalogueQuery {
 public:
+    // A value bound to a placeholder: null, an integer, a number or a text.
+    class Value {
+    public:
+        enum class Type { Null, Integer, Float, Text };
+        Value() = default;
+        Value(int value) : m_type(Type::Integer), m_integer(value) {}
+        Value(qint64 value) : m_type(Type::Integer), m_integer(value) {}
+        Value(double value) : m_type(Type::Float), m_float(value) {}
+        Value(QString value) : m_type(Type::Text), m_text(std::move(value)) {}
+        Value(const QVariant& value);
+
+        Type type() const { return m_type; }
+        qint64 integer() const { return m_integer; }
+        double number() const { return m_float; }
+        const QString& text() const { return m_text; }
+
+    private:
+        Type m_type = Type::Null;
+        qint64 m_integer = 0;
+        double m_float = 0;
+        QString m_text;
+    };
+
     explicit CatalogueQuery(CatalogueConnection& connection);
     ~CatalogueQuery();
     CatalogueQuery(const CatalogueQuery&) = delete;
@@ -34,7 +57,7 @@ public:
     void Clear();
     void Add(const QString& line);
     // `placeholder` names a parameter of the text, such as ":key".
-    void Bind(const char* placeholder, const QVariant& value);
+    void Bind(const char* placeholder, Value value);
     void Open();
     // Returns the number of rows the statement changed.
     int ExecSQL();
@@ -51,6 +74,8 @@ public:
     // null as the empty text), as a floating-point number or as an integer
     // (null as 0). Column names are not case-sensitive.
     QString FieldAsText(const char* name) const;
+    // The field as it is stored: null, an integer, a number or a text.
+    Value Field(const char* name) const;
     double FieldAsFloat(const char* name) const;
     qint64 FieldAsInteger(const char* name) const;
 
@@ -68,7 +93,7 @@ private:
     struct Prepared;
     struct Binding {
         const char* placeholder;
-        QVariant value;
+        Value value;
     };
 
     Prepared& Statement();

@@ -15,11 +15,11 @@ QString NewConnectionName() {
 
 } // namespace
 
-QVariant ReelSql::KeyValue(const QString& key) {
+CatalogueQuery::Value ReelSql::KeyValue(const QString& key) {
     // keys are plain decimal integers; anything else goes to the store as text
     if (const auto number = PlainInteger(key))
-        return QVariant(static_cast<qlonglong>(*number));
-    return QVariant(key);
+        return *number;
+    return key;
 }
 
 TfrmData::TfrmData() : CONN(NewConnectionName()), Q1(CONN) {}

@@ -36,7 +36,7 @@ inline const QString kSelectByLengthNested =
     QStringLiteral("select FItemID,FQtyBS,FQtyQR from t_ravlen order by FQtyQR ASC");
 
 // A reel key text as the store compares it with FItemID.
-QVariant KeyValue(const QString& key);
+CatalogueQuery::Value KeyValue(const QString& key);
 
 } // namespace ReelSql
 

@@ -299,16 +299,20 @@ void TfrmRavlen::LoadReelGrid() {
 // A field of the current row in a grid cell, in its text form followed by the
 // suffix; numbers keep their value until the cell is shown.
 void TfrmRavlen::ShowField(int col, int row, const char* field, const QString& suffix) {
-    const CatalogueQuery& Q1 = m_data.Q1;
-    switch (Q1.Kind(field)) {
-    case CatalogueQuery::FieldKind::Integer:
-        AdvGrid->SetIntegerCell(col, row, Q1.FieldAsInteger(field), suffix);
+    const CatalogueQuery::Value value = m_data.Q1.Field(field);
+    switch (value.type()) {
+    case CatalogueQuery::Value::Type::Integer:
+        AdvGrid->SetIntegerCell(col, row, value.integer(), suffix);
         break;
-    case CatalogueQuery::FieldKind::Float:
-        AdvGrid->SetNumberCell(col, row, Q1.FieldAsFloat(field), suffix);
+    case CatalogueQuery::Value::Type::Float:
+        AdvGrid->SetNumberCell(col, row, value.number(), suffix);
         break;
-    default:
-        AdvGrid->SetCell(col, row, Q1.FieldAsText(field), suffix);
+    case CatalogueQuery::Value::Type::Text:
+        AdvGrid->SetCell(col, row, value.text(), suffix);
+        break;
+    case CatalogueQuery::Value::Type::Null:
+        AdvGrid->SetCell(col, row, QString(), suffix);
+        break;
     }
 }
 

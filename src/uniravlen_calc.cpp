@@ -38,10 +38,10 @@ long double FigureNumber(const QString& figure) {
 
 // A figure's text as the number stored for it; a figure beyond the double
 // range cannot be stored and overflows.
-QVariant FigureValue(const QString& figure) {
+CatalogueQuery::Value FigureValue(const QString& figure) {
     if (const auto integer = PlainInteger(figure))
-        return QVariant(static_cast<qlonglong>(*integer));
-    return QVariant(CheckedFloat::ToDouble(ParseDecimalOrThrow(figure, RegionalSettings::DecimalSeparator())));
+        return *integer;
+    return CheckedFloat::ToDouble(ParseDecimalOrThrow(figure, RegionalSettings::DecimalSeparator()));
 }
 
 } // namespace

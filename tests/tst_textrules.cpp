@@ -251,6 +251,13 @@ void TestTextRules::cutDecimalsRoutesAgree() {
             }
         }
     }
+    // the power of ten itself and its neighbours, where the leading digit's place changes
+    const long double power = std::pow(10.0L, decade);
+    for (long double value : {power, std::nextafter(power, 0.0L), std::nextafter(power, 1e30L), power - 0.005L,
+                              power * 0.995L, power * 9.995L}) {
+        for (long double signedValue : {value, -value})
+            QCOMPARE(CutDecimals(signedValue, u'.'), CutDecimalsByPrinting(signedValue, u'.'));
+    }
     QCOMPARE(checked, 4000 * 7 * 2);
 }
 

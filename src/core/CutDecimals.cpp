@@ -3,6 +3,7 @@
 #include "DecimalDigits.h"
 #include "GeneralFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -52,15 +53,20 @@ bool CutDecimalsFast(long double value, QString& out) {
     const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64)); // exact: 64 mantissa bits
     const int shift = 64 - binaryExponent;                                 // magnitude = mantissa / 2^shift, 7..71
 
-    // k: the power of ten of the leading digit, -2..16
-    int k = 16;
+    // k: the power of ten of the leading digit, -2..16. The magnitude lies in
+    // [2^(binaryExponent-1), 2^binaryExponent), so k is floor((binaryExponent-1)
+    // * log10 2) or one more; 1233/4096 stands for log10 2, and the exact
+    // comparisons settle the last step either way.
     const u128 scaled = static_cast<u128>(mantissa);
     auto atLeastPowerOfTen = [&](int power) {
         if (power >= 0)
             return scaled >= (static_cast<u128>(kPowersOfTen[power]) << shift);
         return scaled * kPowersOfTen[-power] >= (static_cast<u128>(1) << shift);
     };
-    while (k > -2 && !atLeastPowerOfTen(k))
+    int k = std::clamp(((binaryExponent - 1) * 1233) >> 12, -2, 16);
+    if (k < 16 && atLeastPowerOfTen(k + 1))
+        ++k;
+    else if (k > -2 && !atLeastPowerOfTen(k))
         --k;
 
     // the 18 significant digits, ties to even: digits = round(magnitude * 10^-p)
