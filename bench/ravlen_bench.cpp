@@ -133,9 +133,11 @@ int main(int argc, char* argv[]) {
         BareSqlite bare(path);
         const std::vector<long long> keys = bare.Keys();
 
-        calc[reels] = Measure(reps, [&] { window.btnCALCClick(); }, [&] { bare.CalculationStatements(keys); });
+        calc[reels] = Measure(
+            reps, [&] { window.btnCALCClick(); }, [&] { bare.CalculationStatements(keys); });
         Print("calc", reels, calc[reels]);
-        load[reels] = Measure(reps, [&] { window.LoadReelGrid(); }, [&] { bare.IterateAll(); });
+        load[reels] = Measure(
+            reps, [&] { window.LoadReelGrid(); }, [&] { bare.IterateAll(); });
         Print("load", reels, load[reels]);
         select[reels] = Measure(
             reps, [&] { window.btnCDSELECTClick(); },
@@ -163,7 +165,9 @@ int main(int argc, char* argv[]) {
     std::printf("startup  10000 reels: %9.2f ms  empty catalogue %9.2f ms  ratio %5.2f  peak RSS %.1f MB\n",
                 Median(full), Median(empty), Median(full) / Median(empty), rss / 1024.0);
 
-    auto growth = [](std::map<int, Pair>& measure) { return (measure[10000].ours / 10000) / (measure[1000].ours / 1000); };
+    auto growth = [](std::map<int, Pair>& measure) {
+        return (measure[10000].ours / 10000) / (measure[1000].ours / 1000);
+    };
     std::printf("time per reel at 10000 / at 1000: calc %.2f  load %.2f  select %.2f\n", growth(calc), growth(load),
                 growth(select));
     std::printf("calc_ratio_10000 %.2f\n", calc[10000].ours / calc[10000].baseline);

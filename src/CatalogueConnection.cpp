@@ -51,7 +51,7 @@ void CatalogueConnection::SetConnectionText(const QString& text) {
 void CatalogueConnection::Open() {
     Close();
     QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
-                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+                                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     if (!db.isValid())
         throw ActionError(StoreText(db.lastError()));
     db.setDatabaseName(m_text);

@@ -526,7 +526,8 @@ void CellGrid::scrollContentsBy(int, int) {
 }
 
 void CellGrid::PaintCell(QPainter& painter, int col, int row, const QRect& rect) const {
-    const CellData& cell = m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_colCount) + static_cast<size_t>(col)];
+    const CellData& cell =
+        m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_colCount) + static_cast<size_t>(col)];
     const bool fixed = col < kFixedCols || row < kFixedRows;
     QColor textColor = palette().color(QPalette::Text);
     if (fixed) {

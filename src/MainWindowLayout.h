@@ -47,7 +47,7 @@ inline constexpr Place kPlaces[] = {
     {"rbqr", Region::RightPanel, 103, 185, 68, 17},       // 【嵌入】
     {"btnCDSELECT", Region::RightPanel, 8, 207, 176, 53}, // 计算可使用的电缆盘
     {"Bevel2", Region::RightPanel, 4, 298, 185, 2},
-    {"Label6", Region::RightPanel, 1, 390, 0, 0},    // 电缆装盘弯曲半径要求:
+    {"Label6", Region::RightPanel, 1, 390, 0, 0},     // 电缆装盘弯曲半径要求:
     {"Label7", Region::RightPanel, 1, 424, 175, 143}, // the bending-radius note
 };
 

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
-NoteLabel::NoteLabel(const QString& text, int linePitch, QWidget* parent) : QLabel(text, parent), m_linePitch(linePitch) {
+NoteLabel::NoteLabel(const QString& text, int linePitch, QWidget* parent)
+    : QLabel(text, parent), m_linePitch(linePitch) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -7,8 +7,8 @@
 // window where it was drawn.
 inline QFont WindowFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("sans-serif")});
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("sans-serif")});
     font.setPixelSize(11);
     return font;
 }

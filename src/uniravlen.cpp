@@ -170,9 +170,11 @@ void TfrmRavlen::CreateControls() {
     }
     AdvGrid->SetCurrentCell(Key, 1);
     AdvGrid->SetAlignmentCallback([this](int col, int row) { return AdvGridGetAlignment(col, row); });
-    AdvGrid->SetNumberFormatter([](double value) { return FormatGeneral(value, RegionalSettings::DecimalSeparator()); });
+    AdvGrid->SetNumberFormatter(
+        [](double value) { return FormatGeneral(value, RegionalSettings::DecimalSeparator()); });
 
-    SB->SetPanels({{250, AppIdentity::kSlogan, true}, {450, AppIdentity::kGreeting, true}, {100, AppIdentity::kContact, false}});
+    SB->SetPanels(
+        {{250, AppIdentity::kSlogan, true}, {450, AppIdentity::kGreeting, true}, {100, AppIdentity::kContact, false}});
     SB->setFocusPolicy(Qt::NoFocus);
     connect(SB, &StatusPanels::Clicked, this, &TfrmRavlen::SBClick);
 

@@ -103,8 +103,8 @@ void TfrmRavlen::StoreFigure(const QString& statement, const QString& figure, co
 
 QString TfrmRavlen::CalcLayers(const QString& key) {
     const ReelInputs in = ReadReelAndDiameter(key);
-    const QString layers =
-        CutDecimals(CheckedFloat::Finite(Winding::Layers(in.D, in.B, in.m, in.d)), RegionalSettings::DecimalSeparator());
+    const QString layers = CutDecimals(CheckedFloat::Finite(Winding::Layers(in.D, in.B, in.m, in.d)),
+                                       RegionalSettings::DecimalSeparator());
     StoreFigure(ReelSql::kStoreLayers, layers, key);
     return layers;
 }

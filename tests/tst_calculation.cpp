@@ -16,8 +16,12 @@ const QColor kGrey = BgrColor(0xEEEEEE);
 // The statements one reel costs, in order.
 QStringList StatementsPerReel() {
     using namespace ReelSql;
-    return {kSelectReel, kStoreLayers, kSelectReel, kStoreTurns, kSelectReel, kStoreLengthConservative,
-            kSelectReel, kStoreLayers, kSelectReel, kStoreLengthConservative, kStoreLengthNested};
+    return {kSelectReel,       kStoreLayers,
+            kSelectReel,       kStoreTurns,
+            kSelectReel,       kStoreLengthConservative,
+            kSelectReel,       kStoreLayers,
+            kSelectReel,       kStoreLengthConservative,
+            kStoreLengthNested};
 }
 
 QVariantList StoredFigures(CatalogueFixture& fixture, qint64 key) {
@@ -71,12 +75,18 @@ void TestCalculation::workedExampleEndToEnd() {
 void TestCalculation::diameterRefused_data() {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("empty") << "" << "请录入电缆外径！";
-    QTest::newRow("blanks only") << "   " << "请录入电缆外径！";
-    QTest::newRow("letters") << "abc" << "电缆外径录入错误！";
-    QTest::newRow("unit typed along") << "40mm" << "电缆外径录入错误！";
-    QTest::newRow("comma where the separator is a point") << "12,5" << "电缆外径录入错误！";
-    QTest::newRow("exponent too long") << "1e5000" << "电缆外径录入错误！";
+    QTest::newRow("empty") << ""
+                           << "请录入电缆外径！";
+    QTest::newRow("blanks only") << "   "
+                                 << "请录入电缆外径！";
+    QTest::newRow("letters") << "abc"
+                             << "电缆外径录入错误！";
+    QTest::newRow("unit typed along") << "40mm"
+                                      << "电缆外径录入错误！";
+    QTest::newRow("comma where the separator is a point") << "12,5"
+                                                          << "电缆外径录入错误！";
+    QTest::newRow("exponent too long") << "1e5000"
+                                       << "电缆外径录入错误！";
 }
 
 void TestCalculation::diameterRefused() {
@@ -156,8 +166,8 @@ void TestCalculation::runFails_data() {
     QTest::newRow("diameter 0") << "0" << 1200.0 << "Floating point division by zero.";
     QTest::newRow("diameter 0, no room") << "0" << 700.0 << "Invalid floating point operation.";
     QTest::newRow("beyond the double range") << "1e400" << 1200.0 << "Floating point overflow.";
-    QTest::newRow("control character at the end") << "40\x01" << 1200.0
-                                                   << "'40\x01' is not a valid floating point value.";
+    QTest::newRow("control character at the end")
+        << "40\x01" << 1200.0 << "'40\x01' is not a valid floating point value.";
     QTest::newRow("tab at the start") << "\t40" << 1200.0 << "'\t40' is not a valid floating point value.";
 }
 
@@ -201,11 +211,13 @@ void TestCalculation::runFails() {
 void TestCalculation::stoppedRunKeepsRowsAboveAndBelow_data() {
     QTest::addColumn<QString>("spoil");
     QTest::addColumn<QString>("report");
-    QTest::newRow("flange kept as text by another program")
-        << "update t_ravlen set FWJ='abc' where FName='b'" << "'abc' is not a valid floating point value.";
-    QTest::newRow("infinite flange") << "update t_ravlen set FWJ=9e999 where FName='b'" << "Floating point overflow.";
+    QTest::newRow("flange kept as text by another program") << "update t_ravlen set FWJ='abc' where FName='b'"
+                                                            << "'abc' is not a valid floating point value.";
+    QTest::newRow("infinite flange") << "update t_ravlen set FWJ=9e999 where FName='b'"
+                                     << "Floating point overflow.";
     QTest::newRow("layer count too large to store")
-        << "update t_ravlen set FWJ=1e308, FNJ=-1e308, FYL=0 where FName='b'" << "Floating point overflow.";
+        << "update t_ravlen set FWJ=1e308, FNJ=-1e308, FYL=0 where FName='b'"
+        << "Floating point overflow.";
 }
 
 void TestCalculation::stoppedRunKeepsRowsAboveAndBelow() {

@@ -185,8 +185,8 @@ void TestCellGrid::keyboardMovesCurrentCell_data() {
     QTest::newRow("right leaves the hidden key column") << QList<int>{Qt::Key_Right} << QPoint(2, 1);
     QTest::newRow("left skips the hidden key column") << QList<int>{Qt::Key_Right, Qt::Key_Left} << QPoint(2, 1);
     QTest::newRow("down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << QPoint(1, 3);
-    QTest::newRow("not past the last row") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
-                                           << QPoint(1, 3);
+    QTest::newRow("not past the last row")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << QPoint(1, 3);
     QTest::newRow("not into the header") << QList<int>{Qt::Key_Up} << QPoint(1, 1);
     QTest::newRow("end goes to the last column") << QList<int>{Qt::Key_End} << QPoint(4, 1);
     QTest::newRow("home goes to the first visible column") << QList<int>{Qt::Key_End, Qt::Key_Home} << QPoint(2, 1);

@@ -49,8 +49,8 @@ void Fill(QDialog& dialog, const QStringList& texts) {
 
 QVariantList StoredValues(CatalogueFixture& fixture, qint64 key) {
     const QVariantMap row = fixture.ReadReel(key);
-    return {row.value("FName"), row.value("FWJ"), row.value("FNJ"), row.value("FKD"), row.value("FYL"),
-            row.value("FXS"), row.value("FModelID")};
+    return {row.value("FName"), row.value("FWJ"), row.value("FNJ"),     row.value("FKD"),
+            row.value("FYL"),   row.value("FXS"), row.value("FModelID")};
 }
 
 void ClickNew(MainWindowHarness& h) {
@@ -100,8 +100,8 @@ void TestEditor::dialogLayout() {
         QRect rect;
         QString text;
     } fields[] = {
-        {"edName", {84, 15, 180, 21}, "φ"},  {"edWJ", {84, 40, 180, 21}, ""},     {"edNJ", {84, 65, 180, 21}, ""},
-        {"edKD", {84, 90, 180, 21}, ""},     {"edYL", {84, 115, 180, 21}, ""},    {"edXS", {84, 140, 180, 21}, "0.95"},
+        {"edName", {84, 15, 180, 21}, "φ"},  {"edWJ", {84, 40, 180, 21}, ""},  {"edNJ", {84, 65, 180, 21}, ""},
+        {"edKD", {84, 90, 180, 21}, ""},     {"edYL", {84, 115, 180, 21}, ""}, {"edXS", {84, 140, 180, 21}, "0.95"},
         {"edModel", {84, 172, 180, 21}, ""},
     };
     for (const auto& field : fields) {
@@ -116,7 +116,8 @@ void TestEditor::dialogLayout() {
     QMap<QString, QList<QPoint>> labels; // text -> places
     for (QLabel* label : dialog.findChildren<QLabel*>())
         labels[label->text()] << label->pos();
-    const QStringList captions{"线盘规格:", "线盘直径:", "内胆直径:", "内胆宽度:", "装盘余量:", "宽度系数:", "对应物料:"};
+    const QStringList captions{
+        "线盘规格:", "线盘直径:", "内胆直径:", "内胆宽度:", "装盘余量:", "宽度系数:", "对应物料:"};
     const QList<int> tops{15, 40, 65, 90, 115, 140, 172};
     for (int i = 0; i < captions.size(); ++i) {
         QCOMPARE(labels.value(captions[i]).size(), 1);
@@ -259,19 +260,32 @@ void TestEditor::saveRefused_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("name empty") << 0 << "" << "请录入线盘规格！";
-    QTest::newRow("name blanks") << 0 << "   " << "请录入线盘规格！";
-    QTest::newRow("flange empty") << 1 << "" << "请录入线盘直径！";
-    QTest::newRow("flange not a number") << 1 << "1200mm" << "线盘直径录入错误！";
-    QTest::newRow("flange beyond the double range") << 1 << "1e400" << "线盘直径录入错误！";
-    QTest::newRow("barrel empty") << 2 << " " << "请录入内胆直径！";
-    QTest::newRow("barrel comma where point") << 2 << "12,5" << "内胆直径录入错误！";
-    QTest::newRow("width empty") << 3 << "" << "请录入内胆宽度！";
-    QTest::newRow("width thousands separator") << 3 << "1,000" << "内胆宽度录入错误！";
-    QTest::newRow("margin empty") << 4 << "" << "请录入装盘余量！";
-    QTest::newRow("margin two signs") << 4 << "--5" << "装盘余量录入错误！";
-    QTest::newRow("coefficient empty") << 5 << "" << "请录入宽度系数！";
-    QTest::newRow("coefficient percent") << 5 << "95%" << "宽度系数录入错误！";
+    QTest::newRow("name empty") << 0 << ""
+                                << "请录入线盘规格！";
+    QTest::newRow("name blanks") << 0 << "   "
+                                 << "请录入线盘规格！";
+    QTest::newRow("flange empty") << 1 << ""
+                                  << "请录入线盘直径！";
+    QTest::newRow("flange not a number") << 1 << "1200mm"
+                                         << "线盘直径录入错误！";
+    QTest::newRow("flange beyond the double range") << 1 << "1e400"
+                                                    << "线盘直径录入错误！";
+    QTest::newRow("barrel empty") << 2 << " "
+                                  << "请录入内胆直径！";
+    QTest::newRow("barrel comma where point") << 2 << "12,5"
+                                              << "内胆直径录入错误！";
+    QTest::newRow("width empty") << 3 << ""
+                                 << "请录入内胆宽度！";
+    QTest::newRow("width thousands separator") << 3 << "1,000"
+                                               << "内胆宽度录入错误！";
+    QTest::newRow("margin empty") << 4 << ""
+                                  << "请录入装盘余量！";
+    QTest::newRow("margin two signs") << 4 << "--5"
+                                      << "装盘余量录入错误！";
+    QTest::newRow("coefficient empty") << 5 << ""
+                                       << "请录入宽度系数！";
+    QTest::newRow("coefficient percent") << 5 << "95%"
+                                         << "宽度系数录入错误！";
 }
 
 void TestEditor::saveRefused() {
@@ -447,8 +461,8 @@ void TestEditor::deleteFifthReelLeavesRowOne() {
     QCOMPARE(h.Grid().Row(), 1);
     h.notices.SetNextAnswer(false);
     ClickDelete(h);
-    QCOMPARE(h.notices.Questions(),
-             (QStringList{QStringLiteral("确实要删除线缆【φ1000】吗？"), QStringLiteral("确实要删除线缆【φ200】吗？")}));
+    QCOMPARE(h.notices.Questions(), (QStringList{QStringLiteral("确实要删除线缆【φ1000】吗？"),
+                                                 QStringLiteral("确实要删除线缆【φ200】吗？")}));
     QCOMPARE(fixture.ReelCount(), 4);
 }
 

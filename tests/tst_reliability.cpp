@@ -83,7 +83,8 @@ void AddThreeReels(CatalogueFixture& fixture) {
 }
 
 // The store's own words for a write it refused, with the report's full stop.
-const QStringList kRefusedWrite{QStringLiteral("disk I/O error."), QStringLiteral("attempt to write a readonly database."),
+const QStringList kRefusedWrite{QStringLiteral("disk I/O error."),
+                                QStringLiteral("attempt to write a readonly database."),
                                 QStringLiteral("unable to open database file.")};
 
 } // namespace
@@ -316,7 +317,8 @@ void TestReliability::hostileNames() {
     h.Grid().SetRow(2);
     h.notices.SetNextAnswer(true);
     h.window->btndelpanClick();
-    QCOMPARE(h.notices.Questions(), QStringList{QStringLiteral("确实要删除线缆【") + renamed + QStringLiteral("】吗？")});
+    QCOMPARE(h.notices.Questions(),
+             QStringList{QStringLiteral("确实要删除线缆【") + renamed + QStringLiteral("】吗？")});
     QCOMPARE(fixture.Keys(), QList<qint64>{fixture.Keys().first()});
     QCOMPARE(fixture.ReadReel(fixture.Keys().first()).value("FName").toString(), QStringLiteral("φ800"));
 }
@@ -361,12 +363,24 @@ void TestReliability::diameterAtTheEdges_data() {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("report");
     QTest::addColumn<QString>("layers");
-    QTest::newRow("top of the extended range") << "1e4932" << "Floating point overflow." << "";
-    QTest::newRow("negative zero") << "-0" << "Floating point division by zero." << "";
-    QTest::newRow("lone separator") << "." << "Floating point division by zero." << "";
-    QTest::newRow("sign, separator, exponent") << "+.e1" << "Floating point division by zero." << "";
-    QTest::newRow("empty exponent is 1 mm") << "1e" << "" << "250";
-    QTest::newRow("smallest denormal") << "4.9e-324" << "Floating point overflow." << "";
+    QTest::newRow("top of the extended range") << "1e4932"
+                                               << "Floating point overflow."
+                                               << "";
+    QTest::newRow("negative zero") << "-0"
+                                   << "Floating point division by zero."
+                                   << "";
+    QTest::newRow("lone separator") << "."
+                                    << "Floating point division by zero."
+                                    << "";
+    QTest::newRow("sign, separator, exponent") << "+.e1"
+                                               << "Floating point division by zero."
+                                               << "";
+    QTest::newRow("empty exponent is 1 mm") << "1e"
+                                            << ""
+                                            << "250";
+    QTest::newRow("smallest denormal") << "4.9e-324"
+                                       << "Floating point overflow."
+                                       << "";
 }
 
 void TestReliability::diameterAtTheEdges() {

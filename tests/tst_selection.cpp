@@ -176,11 +176,26 @@ void TestSelection::inputsRefused_data() {
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("no diameter") << "" << "100" << "请录入电缆外径！" << "edWJ";
-    QTest::newRow("diameter not a number") << "4o" << "100" << "电缆外径录入错误！" << "edWJ";
-    QTest::newRow("no length") << "40" << " " << "请录入电缆长度！" << "edCD";
-    QTest::newRow("length not a number") << "40" << "100m" << "电缆长度录入错误！" << "edCD";
-    QTest::newRow("diameter is checked first") << "" << "" << "请录入电缆外径！" << "edWJ";
+    QTest::newRow("no diameter") << ""
+                                 << "100"
+                                 << "请录入电缆外径！"
+                                 << "edWJ";
+    QTest::newRow("diameter not a number") << "4o"
+                                           << "100"
+                                           << "电缆外径录入错误！"
+                                           << "edWJ";
+    QTest::newRow("no length") << "40"
+                               << " "
+                               << "请录入电缆长度！"
+                               << "edCD";
+    QTest::newRow("length not a number") << "40"
+                                         << "100m"
+                                         << "电缆长度录入错误！"
+                                         << "edCD";
+    QTest::newRow("diameter is checked first") << ""
+                                               << ""
+                                               << "请录入电缆外径！"
+                                               << "edWJ";
 }
 
 void TestSelection::inputsRefused() {

@@ -122,7 +122,7 @@ void TestStartup::gridShape() {
     MainWindowHarness h(fixture);
     QVERIFY(h.Start());
     const CellGrid& grid = h.Grid();
-    const QStringList headers{"",         "FItemID",  "线盘规格", "线盘直径",       "内胆直径",      "内胆宽度",
+    const QStringList headers{"",         "FItemID",  "线盘规格", "线盘直径", "内胆直径",       "内胆宽度",
                               "装盘余量", "宽度系数", "装盘层数", "每层圈数", "装盘长度(保守)", "装盘长度(嵌入)"};
     const QList<int> widths{30, 0, 71, 70, 70, 70, 70, 70, 70, 70, 96, 97};
     QCOMPARE(grid.ColCount(), 12);

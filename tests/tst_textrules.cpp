@@ -1,18 +1,18 @@
 // The text rules: trimmed text, the decimal-number rule, the general number
 // format, CutDecimals and the error report's full stop.
 
+#include "ActionError.h"
 #include "CutDecimals.h"
 #include "DecimalNumber.h"
 #include "ErrorReportText.h"
 #include "GeneralFormat.h"
 #include "TrimmedText.h"
-#include "ActionError.h"
 
 #include <QTest>
 
 #include <cmath>
-#include <random>
 #include <cstdio>
+#include <random>
 
 Q_DECLARE_METATYPE(long double)
 
@@ -46,16 +46,23 @@ private slots:
 void TestTextRules::trimmedText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
-    QTest::newRow("plain") << "1200" << "1200";
-    QTest::newRow("spaces") << "  1200 " << "1200";
-    QTest::newRow("tab and newline") << "\t12\r\n" << "12";
+    QTest::newRow("plain") << "1200"
+                           << "1200";
+    QTest::newRow("spaces") << "  1200 "
+                            << "1200";
+    QTest::newRow("tab and newline") << "\t12\r\n"
+                                     << "12";
     QTest::newRow("all controls") << QString::fromUtf16(u"\u0001\u001f 5 \u0000\u0020") << "5";
-    QTest::newRow("inner blanks kept") << " 1 2\t3 " << "1 2\t3";
-    QTest::newRow("only blanks") << " \t " << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("inner blanks kept") << " 1 2\t3 "
+                                       << "1 2\t3";
+    QTest::newRow("only blanks") << " \t "
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
     // 127 and the ideographic space are above 32 and stay
     QTest::newRow("delete stays") << QString::fromUtf16(u"\u007f1") << QString::fromUtf16(u"\u007f1");
-    QTest::newRow("ideographic space stays") << QString::fromUtf16(u"\u3000φ\u3000") << QString::fromUtf16(u"\u3000φ\u3000");
+    QTest::newRow("ideographic space stays")
+        << QString::fromUtf16(u"\u3000φ\u3000") << QString::fromUtf16(u"\u3000φ\u3000");
 }
 
 void TestTextRules::trimmedText() {
@@ -264,14 +271,21 @@ void TestTextRules::cutDecimalsRoutesAgree() {
 void TestTextRules::errorReportText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter gets a full stop") << "Floating point overflow" << "Floating point overflow.";
-    QTest::newRow("quote comes before the point") << "'x'" << "'x'";
-    QTest::newRow("full stop stays single") << "Done." << "Done.";
-    QTest::newRow("bracket comes before the point") << "no such table (t_ravlen)" << "no such table (t_ravlen)";
-    QTest::newRow("digit comes after the point") << "error 5" << "error 5.";
-    QTest::newRow("dash comes before the point") << "a -" << "a -";
+    QTest::newRow("letter gets a full stop") << "Floating point overflow"
+                                             << "Floating point overflow.";
+    QTest::newRow("quote comes before the point") << "'x'"
+                                                  << "'x'";
+    QTest::newRow("full stop stays single") << "Done."
+                                            << "Done.";
+    QTest::newRow("bracket comes before the point") << "no such table (t_ravlen)"
+                                                    << "no such table (t_ravlen)";
+    QTest::newRow("digit comes after the point") << "error 5"
+                                                 << "error 5.";
+    QTest::newRow("dash comes before the point") << "a -"
+                                                 << "a -";
     QTest::newRow("Chinese text") << QString::fromUtf16(u"错误") << QString::fromUtf16(u"错误.");
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestTextRules::errorReportText() {

@@ -48,8 +48,8 @@ void TestWinding::figures_data() {
     QTest::addColumn<QStringList>("figures");
 
     // N = 6.25, T = 16.625, L = 277.466..., Q = (5*0.134/6 + 1) * 277 = 307.93...
-    QTest::newRow("φ1200 reel, 40 mm cable") << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << 40.0
-                                             << QStringList{"6", "16", "277", "307"};
+    QTest::newRow("φ1200 reel, 40 mm cable")
+        << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << 40.0 << QStringList{"6", "16", "277", "307"};
     // N = 5.996 rounds to 6.00 and counts as 6 layers; Q = 1.11167 * 1141
     QTest::newRow("5.996 layers are 6") << 611.992 << 600.0 << 100.0 << 0.0 << 1.0 << 1.0
                                         << QStringList{"6", "100", "1141", "1268"};
@@ -57,24 +57,24 @@ void TestWinding::figures_data() {
     QTest::newRow("5.994 layers are 5") << 611.988 << 600.0 << 100.0 << 0.0 << 1.0 << 1.0
                                         << QStringList{"5", "100", "1141", "1263"};
     // D - B - 2m < 0: negative figures are shown as they come; Q = 1.1608 * -634
-    QTest::newRow("no room above the barrel") << 1000.0 << 900.0 << 500.0 << 100.0 << 0.95 << 10.0
-                                              << QStringList{"-5", "47", "-634", "-735"};
+    QTest::newRow("no room above the barrel")
+        << 1000.0 << 900.0 << 500.0 << 100.0 << 0.95 << 10.0 << QStringList{"-5", "47", "-634", "-735"};
     QTest::newRow("negative diameter") << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << -40.0
                                        << QStringList{"-6", "-16", "277", "320"};
     // N = 0.6375: no whole layer, nothing to nest, Q = Lc
-    QTest::newRow("thick cable on a small reel") << 630.0 << 315.0 << 355.0 << 30.0 << 0.95 << 200.0
-                                                 << QStringList{"0", "1", "1", "1"};
+    QTest::newRow("thick cable on a small reel")
+        << 630.0 << 315.0 << 355.0 << 30.0 << 0.95 << 200.0 << QStringList{"0", "1", "1", "1"};
     // N = -0.5 cuts to "-0", which is no layer either
     QTest::newRow("layer count -0") << 1000.0 << 900.0 << 500.0 << 55.0 << 0.95 << 10.0
                                     << QStringList{"-0", "47", "-66", "-66"};
-    QTest::newRow("one layer: nested equals conservative") << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << 200.0
-                                                           << QStringList{"1", "3", "11", "11"};
-    QTest::newRow("missing reel reads as zeros") << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 40.0
-                                                 << QStringList{"0", "0", "0", "0"};
+    QTest::newRow("one layer: nested equals conservative")
+        << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << 200.0 << QStringList{"1", "3", "11", "11"};
+    QTest::newRow("missing reel reads as zeros")
+        << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 40.0 << QStringList{"0", "0", "0", "0"};
     QTest::newRow("diameter 0") << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << 0.0
                                 << QStringList{"Floating point division by zero"};
-    QTest::newRow("diameter 0 and no room") << 700.0 << 600.0 << 700.0 << 50.0 << 0.95 << 0.0
-                                            << QStringList{"Invalid floating point operation"};
+    QTest::newRow("diameter 0 and no room")
+        << 700.0 << 600.0 << 700.0 << 50.0 << 0.95 << 0.0 << QStringList{"Invalid floating point operation"};
     QTest::newRow("diameter -0") << 1200.0 << 600.0 << 700.0 << 50.0 << 0.95 << -0.0
                                  << QStringList{"Floating point division by zero"};
     QTest::newRow("infinite flange") << qInf() << 600.0 << 700.0 << 50.0 << 0.95 << 40.0

@@ -49,7 +49,7 @@ bool CutDecimalsFast(long double value, QString& out) {
     if (!(magnitude >= 0.01L && magnitude < 1e17L))
         return false;
     int binaryExponent = 0;
-    const long double fraction = std::frexp(magnitude, &binaryExponent); // magnitude = fraction * 2^binaryExponent
+    const long double fraction = std::frexp(magnitude, &binaryExponent);   // magnitude = fraction * 2^binaryExponent
     const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64)); // exact: 64 mantissa bits
     const int shift = 64 - binaryExponent;                                 // magnitude = mantissa / 2^shift, 7..71
 
