@@ -56,7 +56,6 @@ void CatalogueConnection::Open() {
         throw ActionError(StoreText(db.lastError()));
     db.setDatabaseName(m_text);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    ++m_generation;
     if (!db.open())
         throw ActionError(StoreText(db.lastError()));
     // SQLite opens any file lazily; reading the schema proves it is a database.
@@ -77,10 +76,6 @@ void CatalogueConnection::Open() {
 
 bool CatalogueConnection::IsOpen() const {
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
-}
-
-QSqlDatabase CatalogueConnection::Database() const {
-    return QSqlDatabase::database(m_name, false);
 }
 
 void CatalogueConnection::Execute(const char* sql) {
@@ -111,12 +106,4 @@ bool CatalogueConnection::Commit() {
         throw;
     }
     return true;
-}
-
-void CatalogueConnection::Rollback() {
-    if (m_trace)
-        m_trace(QStringLiteral("rollback"));
-    m_inTransaction = false;
-    if (m_handle && !sqlite3_get_autocommit(m_handle))
-        sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
 }

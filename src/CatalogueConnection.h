@@ -36,20 +36,15 @@ public:
     // rolled the transaction back itself (after an I/O error); raises
     // ActionError when the commit fails.
     bool Commit();
-    void Rollback();
     bool InTransaction() const { return m_inTransaction; }
 
-    QSqlDatabase Database() const;
     // The open connection's own SQLite handle; null when closed.
     sqlite3* Handle() const { return m_handle; }
     // Called before the connection closes, while statements prepared on its
     // handle can still be finalized.
     void OnClose(std::function<void()> callback) { m_onClose = std::move(callback); }
-    // Changes whenever the connection is opened anew; statements prepared on an
-    // older one must be thrown away.
-    int Generation() const { return m_generation; }
 
-    // Called with "begin", "commit" or "rollback" for every transaction step;
+    // Called with "begin" or "commit" for every transaction step;
     // for tests and diagnostics.
     using Trace = std::function<void(const QString& step)>;
     void SetTrace(Trace trace) { m_trace = std::move(trace); }
@@ -63,7 +58,6 @@ private:
 
     QString m_name;
     QString m_text;
-    int m_generation = 0;
     bool m_inTransaction = false;
     Trace m_trace;
     sqlite3* m_handle = nullptr;

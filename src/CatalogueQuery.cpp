@@ -207,25 +207,6 @@ int CatalogueQuery::Column(const char* name) const {
     throw ActionError(QStringLiteral("%1: Field not found").arg(QLatin1String(name)));
 }
 
-CatalogueQuery::FieldKind CatalogueQuery::Kind(const char* name) const {
-    return KindAt(Column(name));
-}
-
-CatalogueQuery::FieldKind CatalogueQuery::KindAt(int column) const {
-    if (m_eof)
-        return FieldKind::Null;
-    switch (sqlite3_value_type(sqlite3_column_value(m_active->statement, column))) {
-    case SQLITE_INTEGER:
-        return FieldKind::Integer;
-    case SQLITE_FLOAT:
-        return FieldKind::Float;
-    case SQLITE_NULL:
-        return FieldKind::Null;
-    default:
-        return FieldKind::Text;
-    }
-}
-
 namespace {
 QString ColumnText(sqlite3_stmt* statement, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
@@ -251,55 +232,51 @@ CatalogueQuery::Value CatalogueQuery::Field(const char* name) const {
 }
 
 QString CatalogueQuery::FieldAsText(const char* name) const {
-    const int column = Column(name);
-    switch (KindAt(column)) {
-    case FieldKind::Null:
+    const Value value = Field(name);
+    switch (value.type()) {
+    case Value::Type::Null:
         return {};
-    case FieldKind::Integer:
-        return QString::number(sqlite3_column_int64(m_active->statement, column));
-    case FieldKind::Float:
-        return FormatGeneral(sqlite3_column_double(m_active->statement, column), RegionalSettings::DecimalSeparator());
-    case FieldKind::Text:
-        return ColumnText(m_active->statement, column);
+    case Value::Type::Integer:
+        return QString::number(value.integer());
+    case Value::Type::Float:
+        return FormatGeneral(value.number(), RegionalSettings::DecimalSeparator());
+    case Value::Type::Text:
+        return value.text();
     }
     return {};
 }
 
 double CatalogueQuery::FieldAsFloat(const char* name) const {
-    const int column = Column(name);
-    if (m_eof)
+    const Value value = Field(name);
+    switch (value.type()) {
+    case Value::Type::Null:
         return 0;
-    sqlite3_value* value = sqlite3_column_value(m_active->statement, column);
-    switch (sqlite3_value_type(value)) {
-    case SQLITE_NULL:
-        return 0;
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT:
-        return sqlite3_value_double(value);
-    default:
+    case Value::Type::Integer:
+        return static_cast<double>(value.integer());
+    case Value::Type::Float:
+        return value.number();
+    case Value::Type::Text:
         // a number kept as text by some other program
-        return CheckedFloat::ToDouble(
-            ParseDecimalOrThrow(ColumnText(m_active->statement, column), RegionalSettings::DecimalSeparator()));
+        return CheckedFloat::ToDouble(ParseDecimalOrThrow(value.text(), RegionalSettings::DecimalSeparator()));
     }
     return 0;
 }
 
 qint64 CatalogueQuery::FieldAsInteger(const char* name) const {
-    const int column = Column(name);
-    switch (KindAt(column)) {
-    case FieldKind::Null:
+    const Value value = Field(name);
+    switch (value.type()) {
+    case Value::Type::Null:
         return 0;
-    case FieldKind::Integer:
-        return sqlite3_column_int64(m_active->statement, column);
-    case FieldKind::Float:
-        return std::llround(sqlite3_column_double(m_active->statement, column));
-    case FieldKind::Text: {
-        const QString text = ColumnText(m_active->statement, column);
+    case Value::Type::Integer:
+        return value.integer();
+    case Value::Type::Float:
+        return std::llround(value.number());
+    case Value::Type::Text: {
         bool ok = false;
-        const qint64 value = text.trimmed().toLongLong(&ok);
+        const qint64 integer = value.text().trimmed().toLongLong(&ok);
         if (!ok)
-            throw ActionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-        return value;
+            throw ActionError(QStringLiteral("'%1' is not a valid integer value").arg(value.text()));
+        return integer;
     }
     }
     return 0;

@@ -65,21 +65,15 @@ public:
     bool Eof() const { return m_eof; }
     void Next();
 
-    // What a field of the current row holds; with no current row every field
-    // is null.
-    enum class FieldKind { Null, Integer, Float, Text };
-    FieldKind Kind(const char* name) const;
-
     // A field read by column name: as text (numbers in their general format,
     // null as the empty text), as a floating-point number or as an integer
     // (null as 0). Column names are not case-sensitive.
     QString FieldAsText(const char* name) const;
-    // The field as it is stored: null, an integer, a number or a text.
+    // The field as it is stored: null, an integer, a number or a text; with
+    // no current row every field is null.
     Value Field(const char* name) const;
     double FieldAsFloat(const char* name) const;
     qint64 FieldAsInteger(const char* name) const;
-
-    const QString& Text() const { return m_text; }
 
     // Finalizes every prepared statement; the connection calls it before it
     // closes.
@@ -99,7 +93,6 @@ private:
     Prepared& Statement();
     void Run();
     int Column(const char* name) const;
-    FieldKind KindAt(int column) const;
     [[noreturn]] void Fail();
 
     CatalogueConnection& m_connection;

@@ -186,17 +186,6 @@ void CellGrid::SetNumberFormatter(NumberFormatter formatter) {
     viewport()->update();
 }
 
-CellGrid::SavedCell CellGrid::SaveCell(int col, int row) const {
-    SavedCell saved;
-    if (const CellData* cell = Find(col, row))
-        saved.m_data = *cell;
-    return saved;
-}
-
-void CellGrid::RestoreCell(int col, int row, const SavedCell& saved) {
-    Update(col, row, [&](CellData& cell) { cell = saved.m_data; });
-}
-
 QColor CellGrid::CellColor(int col, int row) const {
     const CellData* cell = Find(col, row);
     return cell && cell->hasColor ? QColor(cell->color) : QColor();

@@ -52,11 +52,6 @@ public:
     // Numbers are written anew, e.g. after the decimal separator changed.
     void RefreshNumbers();
 
-    // What a cell holds and how it looks, to be put back later.
-    class SavedCell;
-    SavedCell SaveCell(int col, int row) const;
-    void RestoreCell(int col, int row, const SavedCell& saved);
-
     // An invalid colour means the cell has none of its own.
     QColor CellColor(int col, int row) const;
     void SetCellColor(int col, int row, const QColor& color);
@@ -139,13 +134,6 @@ private:
         bool bold : 1 = false;
     };
 
-public:
-    class SavedCell {
-        friend class CellGrid;
-        CellData m_data;
-    };
-
-private:
     CellData& At(int col, int row);
     // Changes a cell in place and repaints it; cells outside the grid are ignored.
     template <typename Change> void Update(int col, int row, Change change);

@@ -11,9 +11,6 @@ class ShadedPanel : public QWidget {
 public:
     ShadedPanel(const QColor& top, const QColor& bottom, QWidget* parent = nullptr);
 
-    QColor TopColor() const { return m_top; }
-    QColor BottomColor() const { return m_bottom; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

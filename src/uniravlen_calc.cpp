@@ -19,7 +19,6 @@
 
 #include <QLineEdit>
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -166,8 +165,7 @@ public:
                 m_grid.SetIntegerCell(cell.col, cell.row, *integer, unit);
             else
                 m_grid.SetCell(cell.col, cell.row, cell.figure, unit);
-            // the lengths are bold; what was bold stays so
-            m_grid.SetCellLook(cell.col, cell.row, kFigureFill, length || m_grid.CellBold(cell.col, cell.row));
+            m_grid.SetCellLook(cell.col, cell.row, kFigureFill, length); // the lengths in bold
         }
         m_cells.clear();
     }

@@ -23,6 +23,10 @@ locale_t CNumericLocale() {
 
 constexpr int kExponentDigitLimit = 500;
 
+QString NotAFloatMessage(QStringView text) {
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
 } // namespace
 
 std::optional<long double> ParseDecimal(QStringView text, QChar separator) {
@@ -90,10 +94,6 @@ std::optional<long double> ParseDecimal(QStringView text, QChar separator) {
     if (std::isinf(value))
         return std::nullopt; // beyond the extended range
     return value;
-}
-
-QString NotAFloatMessage(QStringView text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
 }
 
 long double ParseDecimalOrThrow(QStringView text, QChar separator) {

@@ -23,6 +23,3 @@ inline bool IsDecimalNumber(QStringView text, QChar separator) {
 // Like ParseDecimal, but a text that fails raises ActionError with the
 // conversion message "'<text>' is not a valid floating point value".
 long double ParseDecimalOrThrow(QStringView text, QChar separator);
-
-// The conversion message for a text that is not a decimal number.
-QString NotAFloatMessage(QStringView text);
